@@ -1,0 +1,49 @@
+# Windows build: setup.exe, the stand-in installers, and the end-to-end tests under Wine.
+enable_language(RC)
+
+# Only Windows system DLLs may be imported: the C++ and GCC runtimes are linked in.
+set(static_runtime -static -static-libgcc -static-libstdc++)
+
+add_executable(setup WIN32
+  app/application.cpp
+  app/main.cpp
+  launch/platform_win32.cpp
+  ui/Unit1.cpp
+  resources/setup.rc)
+target_link_libraries(setup PRIVATE core)
+target_link_options(setup PRIVATE -municode ${static_runtime} -s)
+project_warnings(setup)
+
+# Stand-in installers: one records how it was started (tests), one says what it stands for (demo).
+add_executable(stub_installer tests/e2e/stub_installer.c)
+target_link_options(stub_installer PRIVATE -municode ${static_runtime} -s)
+add_executable(demo_installer WIN32 tests/e2e/demo_installer.c)
+target_link_options(demo_installer PRIVATE -municode ${static_runtime} -s)
+foreach(stub stub_installer demo_installer)
+  project_warnings(${stub})
+endforeach()
+
+set(RIG_DIR ${CMAKE_BINARY_DIR}/rig)
+set(RIG_SCRIPT ${CMAKE_SOURCE_DIR}/tests/e2e/rig.sh)
+
+add_test(NAME pe.setup_exe
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/check_pe.sh $<TARGET_FILE:setup>)
+
+# The driver needs the threading of the posix flavour of mingw-w64 (GoogleTest does), the
+# product must not: so the driver is a build of its own.
+include(ExternalProject)
+ExternalProject_Add(e2e_driver
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}/tests/e2e
+  BINARY_DIR ${CMAKE_BINARY_DIR}/e2e
+  CMAKE_GENERATOR ${CMAKE_GENERATOR}
+  CMAKE_ARGS
+    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-i686.cmake
+    -DMINGW_THREADS=posix
+    -DCMAKE_BUILD_TYPE=Release
+    -DPRODUCT_DIR=${CMAKE_BINARY_DIR}
+    -DRIG_DIR=${RIG_DIR}
+    -DRIG_SCRIPT=${RIG_SCRIPT}
+  BUILD_ALWAYS ON
+  INSTALL_COMMAND ""
+  DEPENDS setup stub_installer)
+set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/e2e/CTestTestfile.cmake)

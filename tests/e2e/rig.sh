@@ -1,0 +1,197 @@
+#!/bin/bash
+# Owns a private Wine world (prefix, Xvfb display, M: drive) in RIG_DIR and runs Windows programs in it.
+set -euo pipefail
+
+# Bump when the prefix setup changes, so existing prefixes are remade.
+RIG_VERSION=1
+
+usage() {
+    echo "usage: $0 RIG_DIR {start|run PROGRAM [ARGS...]|screenshot FILE.png|stop}" >&2
+    exit 2
+}
+[ $# -ge 2 ] || usage
+RIG=$1
+CMD=$2
+shift 2
+case $RIG in /*) ;; *) echo "rig: RIG_DIR must be an absolute path: $RIG" >&2; exit 2 ;; esac
+
+PREFIX=$RIG/prefix
+STAMP=$PREFIX/rig-version
+XVFB_PID=$RIG/xvfb.pid
+XVFB_DISPLAY=$RIG/xvfb.display
+export WINEPREFIX=$PREFIX WINEARCH=win32
+
+say() { echo "rig: $*" >&2; }
+die() { echo "rig: error: $*" >&2; exit 1; }
+
+need_cmd() {
+    command -v "$1" >/dev/null || die "'$1' not found; install package '$2'"
+}
+
+# glibc's locale(1) complains on stderr when the named locale is not generated.
+need_locale() {
+    [ -z "$(LC_ALL=$1 locale 2>&1 >/dev/null)" ] ||
+        die "locale $1 is not generated; add '$1 UTF-8' to /etc/locale.gen and run locale-gen"
+}
+
+# A recycled pid or an unreaped zombie must not pass for our server.
+is_xvfb() {
+    local comm state
+    read -r _ comm state _ <"/proc/$1/stat" 2>/dev/null || return 1
+    [ "$comm" = "(Xvfb)" ] && [ "$state" != Z ]
+}
+
+xvfb_alive() {
+    [ -s "$XVFB_PID" ] && [ -s "$XVFB_DISPLAY" ] && is_xvfb "$(cat "$XVFB_PID")"
+}
+
+display() { echo ":$(cat "$XVFB_DISPLAY")"; }
+
+# Ends every Wine process of this prefix and nothing else; it fails when none runs.
+kill_wineserver() {
+    if [ -d "$PREFIX" ]; then
+        wineserver -k 2>/dev/null || true
+    fi
+}
+
+start_xvfb() {
+    if xvfb_alive; then
+        say "Xvfb already running on $(display)"
+        return
+    fi
+    need_cmd Xvfb xvfb
+    # Wine processes left from an earlier display would die or draw nowhere.
+    kill_wineserver
+    rm -f "$XVFB_PID" "$XVFB_DISPLAY"
+    # setsid keeps Xvfb alive when the caller's session or process group ends;
+    # -displayfd makes Xvfb pick a free display and tell us once it accepts clients.
+    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+        3>"$XVFB_DISPLAY" </dev/null >"$RIG/xvfb.log" 2>&1 &
+    echo $! >"$XVFB_PID"
+    local i
+    for i in $(seq 100); do
+        grep -q '^[0-9]' "$XVFB_DISPLAY" 2>/dev/null && break
+        is_xvfb "$(cat "$XVFB_PID")" || die "Xvfb failed, see $RIG/xvfb.log"
+        sleep 0.1
+    done
+    grep -q '^[0-9]' "$XVFB_DISPLAY" || die "Xvfb gave no display within 10 s, see $RIG/xvfb.log"
+    # Keep only the number, so the file is safe to read with $(cat).
+    echo "$(head -n1 "$XVFB_DISPLAY")" >"$XVFB_DISPLAY"
+    say "Xvfb started on $(display) (pid $(cat "$XVFB_PID"))"
+}
+
+write_reg() {
+    # regedit reads version 5 files as UTF-16LE; that keeps the Chinese face name intact.
+    { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE <<EOF
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
+"Default"="1024x768"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
+"宋体"="AR PL UMing CN"
+
+[HKEY_CURRENT_USER\\Control Panel\\Desktop]
+"LogPixels"=dword:00000060
+
+[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+EOF
+    } >"$1"
+}
+
+make_prefix() {
+    if [ "$(cat "$STAMP" 2>/dev/null)" = "$RIG_VERSION" ]; then
+        say "prefix ready"
+        return
+    fi
+    if [ -e "$PREFIX" ]; then
+        say "removing incomplete or outdated prefix"
+        kill_wineserver
+        rm -rf "$PREFIX"
+    fi
+    say "creating Wine prefix (first start only, takes a while)"
+    # Empty overrides stop the mono and gecko install prompts.
+    WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 \
+        DISPLAY=$(display) wineboot -i >"$RIG/wineboot.log" 2>&1 ||
+        die "wineboot failed, see $RIG/wineboot.log"
+    write_reg "$RIG/rig.reg"
+    WINEDEBUG=-all DISPLAY=$(display) wine regedit /S "$(winepath -w "$RIG/rig.reg")" ||
+        die "regedit failed"
+    # This Wine build looks for its own fonts in a folder that does not exist, which leaves
+    # caption buttons without glyphs; it does read C:\windows\Fonts.
+    cp /usr/share/wine/fonts/* "$PREFIX/drive_c/windows/Fonts/"
+    # Registry changes reach disk only when the wineserver exits.
+    wineserver -w
+    echo "$RIG_VERSION" >"$STAMP"
+    say "prefix created"
+}
+
+start_wineserver() {
+    # -p keeps the server alive between program runs, so they start in a fraction of a second.
+    # It exits with 2 when one already runs. Its output must not hold the caller's pipes open.
+    wineserver -p </dev/null >/dev/null 2>&1 || true
+}
+
+rig_start() {
+    need_cmd wine wine
+    need_cmd wineserver wine
+    need_cmd iconv libc-bin
+    need_locale en_US.UTF-8
+    [ -e /usr/share/wine/fonts/marlett.ttf ] || die "Wine's own fonts are missing; install package fonts-wine"
+    mkdir -p "$RIG" "$RIG/drive_m"
+    # Wine's setup needs a display, so the server comes first.
+    start_xvfb
+    make_prefix
+    ln -sfn "$RIG/drive_m" "$PREFIX/dosdevices/m:"
+    start_wineserver
+    say "ready: DISPLAY=$(display) WINEPREFIX=$PREFIX"
+}
+
+rig_run() {
+    [ $# -ge 1 ] || usage
+    local lang=${RIG_LANG:-en_US.UTF-8}
+    need_locale "$lang"
+    if ! xvfb_alive || [ "$(cat "$STAMP" 2>/dev/null)" != "$RIG_VERSION" ]; then
+        rig_start
+    else
+        start_wineserver
+    fi
+    # exec hands the program's exit code straight to the caller.
+    DISPLAY=$(display) WINEDEBUG=${WINEDEBUG--all} LANG=$lang LC_ALL=$lang \
+        WINEDLLOVERRIDES="net.exe=n;mscoree,mshtml=" exec wine "$@"
+}
+
+rig_screenshot() {
+    [ $# -eq 1 ] || usage
+    need_cmd import imagemagick
+    xvfb_alive || die "rig is not running; use '$0 $RIG start'"
+    import -display "$(display)" -window root "$1"
+}
+
+rig_stop() {
+    kill_wineserver
+    if xvfb_alive; then
+        local pid i
+        pid=$(cat "$XVFB_PID")
+        kill "$pid"
+        for i in $(seq 50); do
+            is_xvfb "$pid" || break
+            sleep 0.1
+        done
+        say "Xvfb (pid $pid) stopped"
+    fi
+    rm -f "$XVFB_PID" "$XVFB_DISPLAY"
+}
+
+case $CMD in
+    start) rig_start ;;
+    run) rig_run "$@" ;;
+    screenshot) rig_screenshot "$@" ;;
+    stop) rig_stop ;;
+    *) usage ;;
+esac

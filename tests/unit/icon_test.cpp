@@ -1,0 +1,69 @@
+// The application icon: 32 x 32 in 16 colours, and the committed .ico matches its text picture.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<unsigned char> read_bytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> read_lines(const std::string& path) {
+  std::ifstream file(path);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(file, line);) lines.push_back(line);
+  return lines;
+}
+
+uint32_t le(const std::vector<unsigned char>& b, std::size_t at, int size) {
+  uint32_t value = 0;
+  for (int i = size - 1; i >= 0; --i) value = value << 8 | b.at(at + static_cast<std::size_t>(i));
+  return value;
+}
+
+TEST(MainIcon, IsOne32By32ImageIn16Colours) {
+  const auto ico = read_bytes(SOURCE_DIR "/resources/mainicon.ico");
+  ASSERT_GE(ico.size(), 22u);
+  EXPECT_EQ(le(ico, 2, 2), 1u);  // an icon
+  EXPECT_EQ(le(ico, 4, 2), 1u);  // one image
+  EXPECT_EQ(ico[6], 32);
+  EXPECT_EQ(ico[7], 32);
+  EXPECT_EQ(ico[8], 16);
+  const std::size_t image = le(ico, 18, 4);
+  EXPECT_EQ(le(ico, image + 4, 4), 32u);  // width
+  EXPECT_EQ(le(ico, image + 8, 4), 64u);  // height of colour and mask together
+  EXPECT_EQ(le(ico, image + 14, 2), 4u);  // bits per pixel
+  EXPECT_EQ(le(ico, image + 16, 4), 0u);  // uncompressed
+}
+
+TEST(MainIcon, MatchesItsTextPicture) {
+  const auto ico = read_bytes(SOURCE_DIR "/resources/mainicon.ico");
+  const auto picture = read_lines(SOURCE_DIR "/resources/mainicon.txt");
+  ASSERT_EQ(picture.size(), 32u);
+  const std::size_t image = le(ico, 18, 4);
+  const std::size_t pixels = image + 40 + 16 * 4;
+  const std::size_t mask = pixels + 32 * 16;
+  ASSERT_EQ(ico.size(), mask + 32 * 4);
+  for (std::size_t y = 0; y < 32; ++y) {
+    ASSERT_EQ(picture[y].size(), 32u) << "line " << y;
+    const std::size_t row = 31 - y;  // stored bottom-up
+    for (std::size_t x = 0; x < 32; ++x) {
+      const unsigned char pair = ico[pixels + row * 16 + x / 2];
+      const unsigned index = x % 2 == 0 ? pair >> 4 : pair & 0x0F;
+      const bool transparent = (ico[mask + row * 4 + x / 8] >> (7 - x % 8)) & 1;
+      const char c = picture[y][x];
+      EXPECT_EQ(transparent, c == '.') << "x " << x << " y " << y;
+      if (c != '.') {
+        EXPECT_EQ(index, std::stoul(std::string(1, c), nullptr, 16)) << x << "," << y;
+      }
+    }
+  }
+}
+
+}  // namespace
