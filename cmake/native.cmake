@@ -20,4 +20,4 @@ target_link_libraries(unit_tests PRIVATE core GTest::gtest_main)
 project_warnings(unit_tests)
 
 include(GoogleTest)
-gtest_discover_tests(unit_tests TEST_PREFIX "unit." DISCOVERY_TIMEOUT 60)
+gtest_discover_tests(unit_tests TEST_PREFIX "unit." NO_PRETTY_VALUES DISCOVERY_TIMEOUT 60)

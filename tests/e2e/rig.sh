@@ -161,9 +161,15 @@ rig_run() {
     else
         start_wineserver
     fi
-    # exec hands the program's exit code straight to the caller.
+    # Wine's own processes started on the way (the desktop, services) outlive the program and
+    # inherit its output: given the caller's pipe, they would hold it open, so a file takes it.
+    local output code=0
+    output=$(mktemp "$RIG/run.XXXXXX")
     DISPLAY=$(display) WINEDEBUG=${WINEDEBUG--all} LANG=$lang LC_ALL=$lang \
-        WINEDLLOVERRIDES="net.exe=n;mscoree,mshtml=" exec wine "$@"
+        WINEDLLOVERRIDES="net.exe=n;mscoree,mshtml=" wine "$@" >"$output" 2>&1 || code=$?
+    cat "$output"
+    rm -f "$output"
+    return $code
 }
 
 rig_screenshot() {
