@@ -41,10 +41,11 @@ TEST(EveryButton, FromDriveRoot) {
 
 TEST(Cp936Folder, EveryButtonStartsExactlyItsCommands) {
   // 誠 is D5 5C in code page 936: its second byte is the byte of "\". It stands in the folder's
-  // name and in the program's, where a byte-wise search would end the folder.
+  // name and in the program's, where a byte-wise search would end the folder. 光盘 (B9E2 C5CC)
+  // puts four lead-range bytes before the real separator: two whole characters, no second byte.
   ASSERT_EQ(GetACP(), 936u) << "this test needs Wine started in a zh_CN locale";
   every_button_starts_exactly_its_commands(
-      rig::lay_out_medium(rig::media_dir() + L"光盘誠\\", L"安装誠.exe"));
+      rig::lay_out_medium(rig::media_dir() + L"誠光盘\\", L"安装誠.exe"));
 }
 
 }  // namespace
