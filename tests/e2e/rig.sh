@@ -68,15 +68,16 @@ start_xvfb() {
     setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
         3>"$XVFB_DISPLAY" </dev/null >"$RIG/xvfb.log" 2>&1 &
     echo $! >"$XVFB_PID"
-    local i
-    for i in $(seq 100); do
+    for _ in $(seq 100); do
         grep -q '^[0-9]' "$XVFB_DISPLAY" 2>/dev/null && break
         is_xvfb "$(cat "$XVFB_PID")" || die "Xvfb failed, see $RIG/xvfb.log"
         sleep 0.1
     done
     grep -q '^[0-9]' "$XVFB_DISPLAY" || die "Xvfb gave no display within 10 s, see $RIG/xvfb.log"
     # Keep only the number, so the file is safe to read with $(cat).
-    echo "$(head -n1 "$XVFB_DISPLAY")" >"$XVFB_DISPLAY"
+    local n
+    n=$(head -n1 "$XVFB_DISPLAY")
+    echo "$n" >"$XVFB_DISPLAY"
     say "Xvfb started on $(display) (pid $(cat "$XVFB_PID"))"
 }
 
@@ -182,10 +183,10 @@ rig_screenshot() {
 rig_stop() {
     kill_wineserver
     if xvfb_alive; then
-        local pid i
+        local pid
         pid=$(cat "$XVFB_PID")
         kill "$pid"
-        for i in $(seq 50); do
+        for _ in $(seq 50); do
             is_xvfb "$pid" || break
             sleep 0.1
         done

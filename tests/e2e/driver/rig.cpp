@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <sstream>
 
+#include "app/win32_text.h"
+
 namespace rig {
 
 namespace {
@@ -15,15 +17,6 @@ std::wstring from_unix(const char* path) {
   std::wstring windows = L"Z:";
   for (const char* c = path; *c; ++c) windows += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
   return windows;
-}
-
-std::wstring widen(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-  return wide;
 }
 
 void make_folders(const std::wstring& path) {
@@ -141,8 +134,8 @@ std::vector<Start> read_starts(const std::wstring& log) {
     start.pid = static_cast<DWORD>(std::stoul(fields[1]));
     start.startup_flags = static_cast<DWORD>(std::stoul(fields[2], nullptr, 16));
     start.show_window = static_cast<unsigned>(std::stoul(fields[3]));
-    start.module = widen(fields[4]);
-    start.command_line = widen(fields[5]);
+    start.module = app::wide_text(fields[4], CP_UTF8);
+    start.command_line = app::wide_text(fields[5], CP_UTF8);
     starts.push_back(start);
   }
   std::stable_sort(starts.begin(), starts.end(),
