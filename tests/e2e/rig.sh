@@ -167,7 +167,12 @@ rig_run() {
     local output code=0
     output=$(mktemp "$RIG/run.XXXXXX")
     DISPLAY=$(display) WINEDEBUG=${WINEDEBUG--all} LANG=$lang LC_ALL=$lang \
-        WINEDLLOVERRIDES="net.exe=n;mscoree,mshtml=" wine "$@" >"$output" 2>&1 || code=$?
+        WINEDLLOVERRIDES="net.exe=n;mscoree,mshtml=" wine "$@" >"$output" 2>&1 &
+    local program=$!
+    # A test runner's time-out ends this script: the program must not run on without it.
+    trap 'kill "$program" 2>/dev/null' TERM INT
+    wait "$program" || code=$?
+    trap - TERM INT
     cat "$output"
     rm -f "$output"
     return $code
