@@ -86,7 +86,7 @@ TEST(LifeCycle, TwentyQuickClicksStartTwentySets) {
     Sleep(100);
     rig::click_at(center);
   }
-  const auto starts = rig::wait_for_starts(medium.log, 40, 60s);
+  rig::wait_for_starts(medium.log, 40, 60s);
   Sleep(500);
   const auto all = rig::read_starts(medium.log);
   EXPECT_EQ(all.size(), 40u);

@@ -48,7 +48,7 @@ TEST(StartUp, EnterRightAfterStartInstallsTheOdbcDriver) {
   ASSERT_TRUE(rig::wait_until([&] { return launcher.focus() != nullptr; }, 5s));
   EXPECT_EQ(launcher.focus(), launcher.button(L"安装myodbc"));
   rig::press_key(VK_RETURN);
-  const auto starts = rig::wait_for_starts(medium.log, 1);
+  rig::wait_for_starts(medium.log, 1);
   Sleep(300);
   EXPECT_EQ(expected::records(rig::read_starts(medium.log)),
             expected::records(expected::buttons()[3], medium.root));
