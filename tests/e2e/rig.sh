@@ -3,7 +3,7 @@
 set -euo pipefail
 
 # Bump when the prefix setup changes, so existing prefixes are remade.
-RIG_VERSION=1
+RIG_VERSION=2
 
 usage() {
     echo "usage: $0 RIG_DIR {start|run PROGRAM [ARGS...]|screenshot FILE.png|stop}" >&2
@@ -19,6 +19,7 @@ PREFIX=$RIG/prefix
 STAMP=$PREFIX/rig-version
 XVFB_PID=$RIG/xvfb.pid
 XVFB_DISPLAY=$RIG/xvfb.display
+SYSTEM_LINK='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
 export WINEPREFIX=$PREFIX WINEARCH=win32
 
 say() { echo "rig: $*" >&2; }
@@ -65,7 +66,8 @@ start_xvfb() {
     rm -f "$XVFB_PID" "$XVFB_DISPLAY"
     # setsid keeps Xvfb alive when the caller's session or process group ends;
     # -displayfd makes Xvfb pick a free display and tell us once it accepts clients.
-    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+    # The screen is exactly Wine's desktop (see write_reg), so a screenshot is the desktop alone.
+    setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
         3>"$XVFB_DISPLAY" </dev/null >"$RIG/xvfb.log" 2>&1 &
     echo $! >"$XVFB_PID"
     for _ in $(seq 100); do
@@ -123,6 +125,10 @@ make_prefix() {
     write_reg "$RIG/rig.reg"
     WINEDEBUG=-all DISPLAY=$(display) wine regedit /S "$(winepath -w "$RIG/rig.reg")" ||
         die "regedit failed"
+    # The caption bar draws in bold Tahoma, which has no Chinese glyphs; Wine links fonts by the
+    # face it selected, and the prefix's own link lists name fonts that are not there.
+    WINEDEBUG=-all DISPLAY=$(display) wine reg add "$SYSTEM_LINK" /v "Tahoma Bold" /t REG_MULTI_SZ \
+        /d "uming.ttc,AR PL UMing CN" /f >/dev/null || die "cannot link the caption font"
     # This Wine build looks for its own fonts in a folder that does not exist, which leaves
     # caption buttons without glyphs; it does read C:\windows\Fonts.
     cp /usr/share/wine/fonts/* "$PREFIX/drive_c/windows/Fonts/"
@@ -150,6 +156,10 @@ rig_start() {
     make_prefix
     ln -sfn "$RIG/drive_m" "$PREFIX/dosdevices/m:"
     start_wineserver
+    # Tests of other densities set it for the programs they start; one that died mid-way must
+    # not leave the next run at its density.
+    WINEDEBUG=-all DISPLAY=$(display) wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f \
+        </dev/null >/dev/null 2>&1 || die "cannot reset the density"
     say "ready: DISPLAY=$(display) WINEPREFIX=$PREFIX"
 }
 

@@ -34,7 +34,8 @@ const std::vector<std::wstring> kInstallerPaths = {
     L"myodbc\\myodbc.exe", L"soft\\setup.exe",           L"mdac28\\MDAC_TYP1.EXE"};
 
 std::wstring product_dir() { return from_unix(PRODUCT_DIR) + L"\\"; }
-std::wstring media_dir() { return from_unix(RIG_DIR) + L"\\media\\"; }
+std::wstring rig_dir() { return from_unix(RIG_DIR); }
+std::wstring media_dir() { return rig_dir() + L"\\media\\"; }
 std::wstring system_dir() {
   wchar_t directory[MAX_PATH];
   GetSystemDirectoryW(directory, MAX_PATH);
@@ -303,21 +304,24 @@ DWORD Launcher::close() {
   return code;
 }
 
-void click_at(POINT point) {
+namespace {
+
+INPUT mouse_input(POINT point, DWORD flags) {
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT inputs[3] = {};
-  for (INPUT& input : inputs) {
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (point.x * 65536 + width / 2) / width;
-    input.mi.dy = (point.y * 65536 + height / 2) / height;
-  }
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-  // The pointer goes there first and settles: the display server's own report of an earlier
-  // position, arriving between press and release, would move the release off the button.
-  SendInput(1, inputs, sizeof(INPUT));
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (point.x * 65536 + width / 2) / width;
+  input.mi.dy = (point.y * 65536 + height / 2) / height;
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+  return input;
+}
+
+// The display server's own report of an earlier position, arriving after the next button
+// event, would move that event elsewhere: the pointer goes there first and settles.
+void move_and_settle(POINT point) {
+  INPUT move = mouse_input(point, MOUSEEVENTF_MOVE);
+  SendInput(1, &move, sizeof(INPUT));
   wait_until(
       [&] {
         POINT at;
@@ -325,9 +329,61 @@ void click_at(POINT point) {
       },
       1s);
   Sleep(100);
+}
+
+}  // namespace
+
+void click_at(POINT point) {
+  move_and_settle(point);
   // Move, press and release in one call: split up, the press may arrive late.
+  INPUT inputs[3] = {mouse_input(point, MOUSEEVENTF_MOVE), mouse_input(point, MOUSEEVENTF_LEFTDOWN),
+                     mouse_input(point, MOUSEEVENTF_LEFTUP)};
   SendInput(3, inputs, sizeof(INPUT));
 }
+
+void drag(POINT from, POINT to) {
+  move_and_settle(from);
+  INPUT inputs[2] = {mouse_input(from, MOUSEEVENTF_MOVE), mouse_input(from, MOUSEEVENTF_LEFTDOWN)};
+  SendInput(2, inputs, sizeof(INPUT));
+  // A sizing loop follows the pointer move by move: one jump may be taken for a click.
+  Sleep(200);
+  constexpr int kSteps = 10;
+  for (int step = 1; step <= kSteps; ++step) {
+    const POINT at{from.x + (to.x - from.x) * step / kSteps,
+                   from.y + (to.y - from.y) * step / kSteps};
+    INPUT move = mouse_input(at, MOUSEEVENTF_MOVE);
+    SendInput(1, &move, sizeof(INPUT));
+    Sleep(30);
+  }
+  move_and_settle(to);
+  INPUT release[2] = {mouse_input(to, MOUSEEVENTF_MOVE), mouse_input(to, MOUSEEVENTF_LEFTUP)};
+  SendInput(2, release, sizeof(INPUT));
+}
+
+void wheel(POINT at, int notches) {
+  move_and_settle(at);
+  INPUT input = mouse_input(at, MOUSEEVENTF_WHEEL);
+  input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+  input.mi.mouseData = static_cast<DWORD>(-WHEEL_DELTA * notches);
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+void set_density(DWORD dpi) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    ADD_FAILURE() << "cannot open HKCU\\Control Panel\\Desktop";
+    return;
+  }
+  if (RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                     sizeof dpi) != ERROR_SUCCESS) {
+    ADD_FAILURE() << "cannot set LogPixels to " << dpi;
+  }
+  RegCloseKey(key);
+}
+
+Density::Density(DWORD dpi) { set_density(dpi); }
+Density::~Density() { set_density(96); }
 
 void click(const Launcher& launcher, HWND target) {
   ASSERT_NE(target, nullptr);

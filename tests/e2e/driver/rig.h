@@ -16,6 +16,7 @@ using namespace std::chrono_literals;
 std::wstring product_dir();
 std::wstring media_dir();
 std::wstring system_dir();
+std::wstring rig_dir();
 
 // The installers the buttons start, relative to the program folder, exactly as on the medium.
 extern const std::vector<std::wstring> kInstallerPaths;
@@ -88,6 +89,21 @@ class Launcher {
 void click(const Launcher& launcher, HWND target);
 void click_at(POINT screen_point);
 void press_key(WORD key, bool shift = false);
+// Presses the left button at `from`, moves to `to` in small steps and releases it there.
+void drag(POINT from, POINT to);
+// Turns the wheel by `notches` with the pointer at `at`; positive turns it towards the user.
+void wheel(POINT at, int notches);
+
+// The screen density, in dots per inch, of every launcher started while it lives; back to the
+// designed 96 when it ends, however the test ends. Wine reads it when a process starts.
+class Density {
+ public:
+  explicit Density(DWORD dpi);
+  ~Density();
+  Density(const Density&) = delete;
+  Density& operator=(const Density&) = delete;
+};
+void set_density(DWORD dpi);
 
 // Clicks `button` and waits for `expected` more starts in the medium's log. A click that started
 // nothing within a few seconds is repeated once, and says so: Wine now and then drops one.

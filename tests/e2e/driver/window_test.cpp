@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "expected.h"
+#include "layout.h"
 #include "rig.h"
 
 namespace {
@@ -59,34 +60,11 @@ TEST(Windows, FormAndButtonsStandWhereDesigned) {
   const rig::Medium medium = rig::lay_out_medium(rig::media_dir() + L"layout\\");
   rig::Launcher launcher(medium);
   ASSERT_NO_FATAL_FAILURE(launcher.wait_until_ready());
-  RECT outer;
-  GetWindowRect(launcher.form(), &outer);
-  EXPECT_EQ(outer.left, 192);
-  EXPECT_EQ(outer.top, 107);
-  EXPECT_EQ(outer.right - outer.left, 541);
-  EXPECT_EQ(outer.bottom - outer.top, 528);
-  struct Placement {
-    const wchar_t* caption;
-    RECT client;  // left, top, right, bottom
-  };
-  const Placement placements[] = {
-      {L"安装myodbc", {40, 251, 153, 316}},     {L"启动Mysql", {296, 8, 409, 69}},
-      {L"停止Mysql", {296, 88, 409, 153}},      {L"安装空数据", {40, 91, 153, 156}},
-      {L"安装软件", {40, 335, 153, 400}},       {L"安装演示数据", {40, 171, 153, 236}},
-      {L"安装数据库服务器", {40, 11, 153, 76}}, {L"安装mdac2.8", {40, 415, 153, 480}},
-  };
-  for (const Placement& placement : placements) {
-    SCOPED_TRACE(rig::narrow(placement.caption));
-    HWND button = launcher.button(placement.caption);
-    ASSERT_NE(button, nullptr);
-    RECT rect;
-    GetWindowRect(button, &rect);
-    MapWindowPoints(HWND_DESKTOP, launcher.form(), reinterpret_cast<POINT*>(&rect), 2);
-    EXPECT_EQ(rect.left, placement.client.left);
-    EXPECT_EQ(rect.top, placement.client.top);
-    EXPECT_EQ(rect.right, placement.client.right);
-    EXPECT_EQ(rect.bottom, placement.client.bottom);
-  }
+  layout::expect_designed_outer_rect(launcher.form());
+  layout::expect_buttons_at(launcher, layout::kDesigned);
+  // Everything fits at the designed density.
+  EXPECT_FALSE(layout::has_style(launcher.form(), WS_HSCROLL));
+  EXPECT_FALSE(layout::has_style(launcher.form(), WS_VSCROLL));
   EXPECT_EQ(launcher.close(), 0u);
 }
 
