@@ -9,6 +9,7 @@ add_subdirectory(${GOOGLETEST_SOURCE} googletest EXCLUDE_FROM_ALL)
 
 add_executable(unit_tests
   tests/unit/actions_test.cpp
+  tests/unit/brace_test.cpp
   tests/unit/error_text_test.cpp
   tests/unit/icon_test.cpp
   tests/unit/program_folder_test.cpp
