@@ -22,6 +22,12 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+struct Size {
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Size&, const Size&) = default;
+};
+
 // Either one of the system's colours (a COLOR_ index, so it follows the user's scheme) or a
 // fixed red-green-blue value, laid out as 0x00BBGGRR.
 struct Colour {

@@ -5,12 +5,6 @@
 
 namespace ui {
 
-struct Size {
-  int width = 0;
-  int height = 0;
-  friend bool operator==(const Size&, const Size&) = default;
-};
-
 // How far the controls reach from the client area's origin.
 Size content_extent(const Form& form);
 
