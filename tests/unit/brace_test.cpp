@@ -4,33 +4,15 @@
 
 #include <array>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "source_files.h"
 
 namespace {
 
 constexpr int kWidth = 25;
 constexpr int kHeight = 71;
-
-std::vector<unsigned char> read_bytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::string> read_lines(const std::string& path) {
-  std::ifstream file(path);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(file, line);) lines.push_back(line);
-  return lines;
-}
-
-uint32_t le(const std::vector<unsigned char>& b, std::size_t at, int size) {
-  uint32_t value = 0;
-  for (int i = size - 1; i >= 0; --i) value = value << 8 | b.at(at + static_cast<std::size_t>(i));
-  return value;
-}
 
 using Rgb = std::array<int, 3>;
 constexpr Rgb kBlack{0, 0, 0};
@@ -39,11 +21,12 @@ constexpr Rgb kWhite{255, 255, 255};
 // Just enough of a reader for the one layout the generator writes; the header test pins that
 // layout down, so the pixel tests may rely on it.
 struct Bitmap {
-  std::vector<unsigned char> bytes = read_bytes(SOURCE_DIR "/resources/brace.bmp");
+  std::vector<unsigned char> bytes = read_source_bytes("resources/brace.bmp");
   std::size_t stride = (kWidth * 3 + 3) / 4 * 4;
 
   Rgb at(int x, int y) const {  // y counts from the top; rows are stored bottom-up
-    const std::size_t p = le(bytes, 10, 4) + static_cast<std::size_t>(kHeight - 1 - y) * stride +
+    const std::size_t p = little_endian(bytes, 10, 4) +
+                          static_cast<std::size_t>(kHeight - 1 - y) * stride +
                           static_cast<std::size_t>(x) * 3;
     return {bytes.at(p + 2), bytes.at(p + 1), bytes.at(p)};  // stored blue, green, red
   }
@@ -75,15 +58,15 @@ TEST(Brace, IsA25By71BottomUpUncompressed24BitBitmap) {
   ASSERT_GE(b.size(), 54u);
   EXPECT_EQ(b[0], 'B');
   EXPECT_EQ(b[1], 'M');
-  EXPECT_EQ(le(b, 2, 4), b.size());
-  EXPECT_EQ(le(b, 10, 4), 54u);  // pixels right after headers
-  EXPECT_EQ(le(b, 14, 4), 40u);  // BITMAPINFOHEADER
-  EXPECT_EQ(static_cast<int32_t>(le(b, 18, 4)), kWidth);
-  EXPECT_EQ(static_cast<int32_t>(le(b, 22, 4)), kHeight);  // positive: bottom-up
-  EXPECT_EQ(le(b, 26, 2), 1u);                             // planes
-  EXPECT_EQ(le(b, 28, 2), 24u);                            // bits per pixel
-  EXPECT_EQ(le(b, 30, 4), 0u);                             // BI_RGB
-  EXPECT_EQ(le(b, 34, 4), bmp.stride * kHeight);           // image size
+  EXPECT_EQ(little_endian(b, 2, 4), b.size());
+  EXPECT_EQ(little_endian(b, 10, 4), 54u);  // pixels right after headers
+  EXPECT_EQ(little_endian(b, 14, 4), 40u);  // BITMAPINFOHEADER
+  EXPECT_EQ(static_cast<int32_t>(little_endian(b, 18, 4)), kWidth);
+  EXPECT_EQ(static_cast<int32_t>(little_endian(b, 22, 4)), kHeight);  // positive: bottom-up
+  EXPECT_EQ(little_endian(b, 26, 2), 1u);                             // planes
+  EXPECT_EQ(little_endian(b, 28, 2), 24u);                            // bits per pixel
+  EXPECT_EQ(little_endian(b, 30, 4), 0u);                             // BI_RGB
+  EXPECT_EQ(little_endian(b, 34, 4), bmp.stride * kHeight);           // image size
   EXPECT_EQ(b.size(), 54u + bmp.stride * kHeight);
 }
 
@@ -99,7 +82,7 @@ TEST(Brace, EveryPixelIsAsDesigned) {
 
 TEST(Brace, MatchesItsTextPicture) {
   const Bitmap bmp;
-  const auto picture = read_lines(SOURCE_DIR "/resources/brace.txt");
+  const auto picture = read_source_lines("resources/brace.txt");
   ASSERT_EQ(bmp.bytes.size(), 54u + bmp.stride * kHeight);
   ASSERT_EQ(picture.size(), static_cast<std::size_t>(kHeight));
   for (int y = 0; y < kHeight; ++y) {
