@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/application.h"
+#include "app/error_text.h"
 #include "launch/platform_win32.h"
 #include "ui/Unit1.h"
 
@@ -9,7 +10,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
   launch::Win32Platform platform;
   TApplication application(instance, platform);
   application.Initialize();
-  application.CreateForm();
+  // Without its window there is nothing to run: say why instead of vanishing.
+  if (const auto error = app::run_guarded([&] { application.CreateForm(); })) {
+    application.ShowError(*error);
+    return 1;
+  }
   application.Run(show_command);
   return 0;
 }

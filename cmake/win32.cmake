@@ -4,12 +4,38 @@ enable_language(RC)
 # Only Windows system DLLs may be imported: the C++ and GCC runtimes are linked in.
 set(static_runtime -static -static-libgcc -static-libstdc++)
 
+# Form1's definition is checked and packed with its pictures by a tool built for this machine,
+# so that a broken layout stops the build instead of reaching a user.
+include(ExternalProject)
+set(form_compiler ${CMAKE_BINARY_DIR}/host/form_compiler)
+ExternalProject_Add(host_form_compiler
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}
+  BINARY_DIR ${CMAKE_BINARY_DIR}/host
+  CMAKE_GENERATOR ${CMAKE_GENERATOR}
+  CMAKE_ARGS -DSETUP_FORM_COMPILER_ONLY=ON -DCMAKE_BUILD_TYPE=Release
+  BUILD_ALWAYS ON
+  BUILD_BYPRODUCTS ${form_compiler}
+  INSTALL_COMMAND "")
+set(form_resource ${CMAKE_BINARY_DIR}/resources/TFORM1.bin)
+add_custom_command(OUTPUT ${form_resource}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/resources
+  COMMAND ${form_compiler} ${CMAKE_SOURCE_DIR}/ui/Unit1.form ${CMAKE_SOURCE_DIR}/resources
+          ${form_resource}
+  DEPENDS host_form_compiler ${form_compiler} ${CMAKE_SOURCE_DIR}/ui/Unit1.form
+          ${CMAKE_SOURCE_DIR}/resources/brace.bmp
+  COMMENT "Checking and packing Form1's definition")
+set_source_files_properties(resources/setup.rc PROPERTIES
+  OBJECT_DEPENDS "${form_resource};${CMAKE_SOURCE_DIR}/resources/mainicon.ico")
+
 add_executable(setup WIN32
   app/application.cpp
   app/main.cpp
   launch/platform_win32.cpp
   ui/Unit1.cpp
-  resources/setup.rc)
+  ui/form_gdi.cpp
+  resources/setup.rc
+  ${form_resource})
+target_include_directories(setup PRIVATE ${CMAKE_BINARY_DIR}/resources)
 target_link_libraries(setup PRIVATE core)
 target_link_options(setup PRIVATE -municode ${static_runtime} -s)
 project_warnings(setup)
@@ -31,7 +57,6 @@ add_test(NAME pe.setup_exe
 
 # The driver needs the threading of the posix flavour of mingw-w64 (GoogleTest does), the
 # product must not: so the driver is a build of its own.
-include(ExternalProject)
 ExternalProject_Add(e2e_driver
   SOURCE_DIR ${CMAKE_SOURCE_DIR}/tests/e2e
   BINARY_DIR ${CMAKE_BINARY_DIR}/e2e

@@ -1,13 +1,15 @@
-// Form1, the launcher's one window: eight buttons, each starting its launch action.
+// Form1, the launcher's one window, made from its definition: buttons that start the launch
+// actions, labels and the brace painted beneath them.
 #pragma once
 
 #include <windows.h>
 
-#include <array>
 #include <string_view>
+#include <vector>
 
 #include "launch/platform.h"
-#include "ui/form1_layout.h"
+#include "ui/form_definition.h"
+#include "ui/form_gdi.h"
 
 class TApplication;
 
@@ -45,19 +47,47 @@ class TForm1 {
     TObject control;
     Handler handler = nullptr;
     int tab_order = 0;
+    ui::Rect bounds;  // unscrolled client coordinates
+  };
+  // A label or picture, painted on the form in creation order.
+  struct Painted {
+    ui::Rect bounds;
+    ui::LabelText label;
+    ui::TransparentPicture picture;
+    bool is_picture = false;
   };
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  void PrepareControls();
   void CreateButtons();
+  void Paint();
   int ButtonIndex(HWND control) const;
+  void FocusButton(std::size_t index);
   void FocusFirstControl();
+  void RestoreFocus();
   void Click(std::size_t index);
+
+  // Automatic scrolling: bars when the controls reach beyond the client area.
+  void UpdateScrollBars();
+  void ScrollTo(int x, int y);
+  void Scroll(int bar, WPARAM request);
+  void ScrollWheel(int delta);
 
   TApplication& application_;
   launch::Platform& platform_;
+  ui::Form form_;
   HWND handle_ = nullptr;
   HFONT font_ = nullptr;
+  HBRUSH background_ = nullptr;
+  bool own_background_ = false;
+  std::vector<HFONT> own_fonts_;
+  std::vector<Painted> painted_;
+  std::vector<Button> buttons_;
   HWND focused_control_ = nullptr;
-  std::array<Button, ui::kForm1Buttons.size()> buttons_{};
+  ui::Size content_;
+  POINT scroll_{0, 0};
+  int scroll_line_ = 0;
+  int wheel_remainder_ = 0;
+  bool updating_scroll_bars_ = false;
 };

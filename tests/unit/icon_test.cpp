@@ -2,51 +2,33 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "source_files.h"
+
 namespace {
 
-std::vector<unsigned char> read_bytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::string> read_lines(const std::string& path) {
-  std::ifstream file(path);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(file, line);) lines.push_back(line);
-  return lines;
-}
-
-uint32_t le(const std::vector<unsigned char>& b, std::size_t at, int size) {
-  uint32_t value = 0;
-  for (int i = size - 1; i >= 0; --i) value = value << 8 | b.at(at + static_cast<std::size_t>(i));
-  return value;
-}
-
 TEST(MainIcon, IsOne32By32ImageIn16Colours) {
-  const auto ico = read_bytes(SOURCE_DIR "/resources/mainicon.ico");
+  const auto ico = read_source_bytes("resources/mainicon.ico");
   ASSERT_GE(ico.size(), 22u);
-  EXPECT_EQ(le(ico, 2, 2), 1u);  // an icon
-  EXPECT_EQ(le(ico, 4, 2), 1u);  // one image
+  EXPECT_EQ(little_endian(ico, 2, 2), 1u);  // an icon
+  EXPECT_EQ(little_endian(ico, 4, 2), 1u);  // one image
   EXPECT_EQ(ico[6], 32);
   EXPECT_EQ(ico[7], 32);
   EXPECT_EQ(ico[8], 16);
-  const std::size_t image = le(ico, 18, 4);
-  EXPECT_EQ(le(ico, image + 4, 4), 32u);  // width
-  EXPECT_EQ(le(ico, image + 8, 4), 64u);  // height of colour and mask together
-  EXPECT_EQ(le(ico, image + 14, 2), 4u);  // bits per pixel
-  EXPECT_EQ(le(ico, image + 16, 4), 0u);  // uncompressed
+  const std::size_t image = little_endian(ico, 18, 4);
+  EXPECT_EQ(little_endian(ico, image + 4, 4), 32u);  // width
+  EXPECT_EQ(little_endian(ico, image + 8, 4), 64u);  // height of colour and mask together
+  EXPECT_EQ(little_endian(ico, image + 14, 2), 4u);  // bits per pixel
+  EXPECT_EQ(little_endian(ico, image + 16, 4), 0u);  // uncompressed
 }
 
 TEST(MainIcon, MatchesItsTextPicture) {
-  const auto ico = read_bytes(SOURCE_DIR "/resources/mainicon.ico");
-  const auto picture = read_lines(SOURCE_DIR "/resources/mainicon.txt");
+  const auto ico = read_source_bytes("resources/mainicon.ico");
+  const auto picture = read_source_lines("resources/mainicon.txt");
   ASSERT_EQ(picture.size(), 32u);
-  const std::size_t image = le(ico, 18, 4);
+  const std::size_t image = little_endian(ico, 18, 4);
   const std::size_t pixels = image + 40 + 16 * 4;
   const std::size_t mask = pixels + 32 * 16;
   ASSERT_EQ(ico.size(), mask + 32 * 4);

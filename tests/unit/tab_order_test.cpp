@@ -8,23 +8,24 @@
 #include <string>
 #include <vector>
 
-#include "ui/form1_layout.h"
+#include "source_files.h"
 
 namespace {
 
-std::vector<int> form1_tab_orders() {
-  std::vector<int> orders;
-  for (const ui::ButtonPlacement& button : ui::kForm1Buttons) orders.push_back(button.tab_order);
-  return orders;
-}
-
+// The buttons of Form1's definition in creation order, as the form keeps them.
 std::vector<std::string> walk(std::size_t steps, bool forward) {
-  const std::vector<int> orders = form1_tab_orders();
+  std::vector<std::string> names;
+  std::vector<int> orders;
+  for (const ui::Control& control : form1().controls) {
+    if (control.kind != ui::ControlKind::kButton) continue;
+    names.push_back(control.name);
+    orders.push_back(control.tab_order.value());
+  }
   std::size_t at = ui::first_tab_stop(orders);
-  std::vector<std::string> visited{std::string(ui::kForm1Buttons[at].control)};
+  std::vector<std::string> visited{names[at]};
   for (std::size_t i = 0; i < steps; ++i) {
     at = ui::next_tab_stop(orders, at, forward);
-    visited.emplace_back(ui::kForm1Buttons[at].control);
+    visited.push_back(names[at]);
   }
   return visited;
 }
