@@ -106,19 +106,19 @@ RECT client_on_screen(HWND window) {
   return rect;
 }
 
-Image capture_client(HWND window) {
-  Image last = capture_screen(client_on_screen(window));
+Image capture_settled(const RECT& rect) {
+  Image last = capture_screen(rect);
   for (int i = 0; i < 50; ++i) {
     Sleep(100);
-    Image next = capture_screen(client_on_screen(window));
-    if (next.width == last.width && next.height == last.height && next.pixels == last.pixels) {
-      return next;
-    }
+    Image next = capture_screen(rect);
+    if (next.pixels == last.pixels) return next;
     last = std::move(next);
   }
-  ADD_FAILURE() << "the client area did not stop changing within 5 s";
+  ADD_FAILURE() << "the screen did not stop changing within 5 s";
   return last;
 }
+
+Image capture_client(HWND window) { return capture_settled(client_on_screen(window)); }
 
 Image render_lines(const std::vector<std::wstring>& lines, HFONT font, COLORREF text,
                    COLORREF background) {

@@ -25,9 +25,10 @@ std::string describe(std::uint32_t pixel);
 
 // What the screen shows in `rect` (screen coordinates).
 Image capture_screen(const RECT& rect);
-// What the window's client area shows, once two captures a moment apart agree: a window just
-// shown may still be painting.
-Image capture_client(HWND window);
+// What the screen shows in `rect` once two captures a moment apart agree: a window just shown
+// may still be painting, or its drawing may not have reached the screen yet.
+Image capture_settled(const RECT& rect);
+Image capture_client(HWND window);  // its client area, settled
 // The window's client rectangle in screen coordinates.
 RECT client_on_screen(HWND window);
 
