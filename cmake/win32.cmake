@@ -25,7 +25,7 @@ add_custom_command(OUTPUT ${form_resource}
           ${CMAKE_SOURCE_DIR}/resources/brace.bmp
   COMMENT "Checking and packing Form1's definition")
 set_source_files_properties(resources/setup.rc PROPERTIES
-  OBJECT_DEPENDS "${form_resource};${CMAKE_SOURCE_DIR}/resources/mainicon.ico")
+  OBJECT_DEPENDS "${form_resource};${CMAKE_SOURCE_DIR}/resources/mainicon.ico;${CMAKE_SOURCE_DIR}/resources/setup.manifest")
 
 add_executable(setup WIN32
   app/application.cpp
