@@ -37,7 +37,8 @@ add_executable(setup WIN32
   ${form_resource})
 target_include_directories(setup PRIVATE ${CMAKE_BINARY_DIR}/resources)
 target_link_libraries(setup PRIVATE core)
-target_link_options(setup PRIVATE -municode ${static_runtime} -s)
+# No time stamp in the PE header: two builds of one commit give the same bytes.
+target_link_options(setup PRIVATE -municode ${static_runtime} -s -Wl,--no-insert-timestamp)
 project_warnings(setup)
 
 # Stand-in installers: one records how it was started (tests), one says what it stands for (demo).
@@ -54,6 +55,10 @@ set(RIG_SCRIPT ${CMAKE_SOURCE_DIR}/tests/e2e/rig.sh)
 
 add_test(NAME pe.setup_exe
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/check_pe.sh $<TARGET_FILE:setup>)
+add_test(NAME pe.reproducible
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/check_reproducible.sh ${CMAKE_SOURCE_DIR}
+          $<TARGET_FILE:setup>)
+set_tests_properties(pe.reproducible PROPERTIES TIMEOUT 600)
 
 # The driver needs the threading of the posix flavour of mingw-w64 (GoogleTest does), the
 # product must not: so the driver is a build of its own.
