@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/win32_text.h"
+#include "ui/label_text.h"
 
 namespace ui {
 
@@ -64,15 +65,24 @@ int measure_text_height(HFONT font) {
 }
 
 LabelText lay_out_label(std::string_view caption, HFONT font, COLORREF colour) {
-  LabelText label{label_lines(caption), font, colour, 0, {}};
+  LabelText label{{}, font, colour, 0, 0, {}};
   HDC screen = GetDC(nullptr);
   HGDIOBJ old = SelectObject(screen, font);
   TEXTMETRICW metrics{};
   GetTextMetricsW(screen, &metrics);
   label.line_height = metrics.tmHeight;
-  for (const LabelLine& line : label.lines) {
+  label.ascent = metrics.tmAscent;
+  for (const LabelLine& shown : label_lines(caption)) {
+    LabelText::Line line{app::wide_text(shown.text, CP_UTF8)};
+    if (shown.access != std::string::npos) {
+      const std::string_view text(shown.text);
+      line.underline_from = text_extent(screen, text.substr(0, shown.access)).cx;
+      line.underline_to =
+          text_extent(screen, text.substr(0, shown.access + shown.access_length)).cx;
+    }
     label.size.width =
-        std::max(label.size.width, static_cast<int>(text_extent(screen, line.text).cx));
+        std::max(label.size.width, static_cast<int>(text_extent(screen, shown.text).cx));
+    label.lines.push_back(std::move(line));
   }
   label.size.height = label.line_height * static_cast<int>(label.lines.size());
   SelectObject(screen, old);
@@ -85,19 +95,12 @@ void draw_label(HDC dc, const LabelText& label, RECT box, HBRUSH background) {
   HGDIOBJ old_font = SelectObject(dc, label.font);
   const int old_mode = SetBkMode(dc, TRANSPARENT);
   const COLORREF old_colour = SetTextColor(dc, label.colour);
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
   int y = box.top;
-  for (const LabelLine& line : label.lines) {
-    const std::wstring text = app::wide_text(line.text, CP_UTF8);
-    TextOutW(dc, box.left, y, text.c_str(), static_cast<int>(text.size()));
-    if (line.access != std::string::npos) {
-      const int from = text_extent(dc, std::string_view(line.text).substr(0, line.access)).cx;
-      const int to =
-          text_extent(dc, std::string_view(line.text).substr(0, line.access + line.access_length))
-              .cx;
-      const RECT underline{box.left + from, y + metrics.tmAscent + 1, box.left + to,
-                           y + metrics.tmAscent + 2};
+  for (const LabelText::Line& line : label.lines) {
+    TextOutW(dc, box.left, y, line.text.c_str(), static_cast<int>(line.text.size()));
+    if (line.underline_to > line.underline_from) {
+      const RECT underline{box.left + line.underline_from, y + label.ascent + 1,
+                           box.left + line.underline_to, y + label.ascent + 2};
       HBRUSH ink = CreateSolidBrush(label.colour);
       FillRect(dc, &underline, ink);
       DeleteObject(ink);

@@ -3,12 +3,12 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "ui/bitmap.h"
 #include "ui/form_definition.h"
-#include "ui/label_text.h"
 
 namespace ui {
 
@@ -18,13 +18,20 @@ HFONT create_font(const Font& font);
 // The height of "0" in `font` on the screen: what the layout's density rule goes by.
 int measure_text_height(HFONT font);
 
-// A label's lines in its font, with the size it takes: the widest line across, one text height
-// per line down.
+// A label made ready for painting once: its lines as shown, where each one's access character is
+// underlined, and the size the label takes: the widest line across, one text height per line
+// down.
 struct LabelText {
-  std::vector<LabelLine> lines;
+  struct Line {
+    std::wstring text;
+    int underline_from = 0;  // across, from the label's left; an empty span underlines nothing
+    int underline_to = 0;
+  };
+  std::vector<Line> lines;
   HFONT font = nullptr;
   COLORREF colour = 0;
   int line_height = 0;
+  int ascent = 0;
   Size size;
 };
 LabelText lay_out_label(std::string_view caption, HFONT font, COLORREF colour);
