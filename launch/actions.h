@@ -61,6 +61,9 @@ inline constexpr std::array<LaunchAction, 8> kLaunchActions{{
     {"Button5", "Button5Click", "停止Mysql", {service("stop mysql")}, 1},
 }};
 
+// The action of a control, or null for a control that has none.
+const LaunchAction* find_action(std::string_view control);
+
 // The action of a control; throws std::out_of_range for a control that has none.
 const LaunchAction& action_of(std::string_view control);
 

@@ -9,10 +9,15 @@
 
 namespace launch {
 
-const LaunchAction& action_of(std::string_view control) {
+const LaunchAction* find_action(std::string_view control) {
   for (const LaunchAction& action : kLaunchActions) {
-    if (action.control == control) return action;
+    if (action.control == control) return &action;
   }
+  return nullptr;
+}
+
+const LaunchAction& action_of(std::string_view control) {
+  if (const LaunchAction* action = find_action(control)) return *action;
   throw std::out_of_range("No launch action for " + std::string(control));
 }
 

@@ -18,10 +18,7 @@ void check_form1(const Form& form) {
     };
     switch (control.kind) {
       case ControlKind::kButton: {
-        const launch::LaunchAction* action = nullptr;
-        for (const launch::LaunchAction& a : launch::kLaunchActions) {
-          if (a.control == control.name) action = &a;
-        }
+        const launch::LaunchAction* action = launch::find_action(control.name);
         if (!action) fail("", "no launch action belongs to this button");
         if (control.on_click.empty()) fail("", "has no OnClick");
         if (control.on_click != action->handler) {
