@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "source_files.h"
+#include "tests/brace_design.h"
 
 namespace {
 
-constexpr int kWidth = 25;
-constexpr int kHeight = 71;
+using brace_design::kHeight;
+using brace_design::kWidth;
 
 using Rgb = std::array<int, 3>;
 constexpr Rgb kBlack{0, 0, 0};
@@ -31,26 +32,6 @@ struct Bitmap {
     return {bytes.at(p + 2), bytes.at(p + 1), bytes.at(p)};  // stored blue, green, red
   }
 };
-
-// Written out from the design rather than from brace.txt, so a slip in the picture shows up.
-struct Stroke {
-  int first_row, last_row, first_column, last_column;
-};
-constexpr Stroke kBrace[] = {
-    {5, 5, 4, 7},     {6, 6, 8, 9},     {7, 7, 10, 11},   {8, 8, 12, 12},   {9, 32, 13, 13},
-    {33, 33, 14, 14}, {34, 34, 15, 15}, {35, 35, 16, 19}, {36, 36, 19, 22}, {37, 37, 17, 18},
-    {38, 38, 15, 16}, {39, 40, 14, 14}, {41, 63, 13, 13}, {64, 64, 12, 12}, {65, 65, 11, 11},
-    {66, 66, 10, 10}, {67, 67, 8, 9},   {68, 68, 4, 7},
-};
-
-bool black_in_design(int x, int y) {
-  for (const Stroke& s : kBrace) {
-    if (y >= s.first_row && y <= s.last_row && x >= s.first_column && x <= s.last_column) {
-      return true;
-    }
-  }
-  return false;
-}
 
 TEST(Brace, IsA25By71BottomUpUncompressed24BitBitmap) {
   const Bitmap bmp;
@@ -75,7 +56,8 @@ TEST(Brace, EveryPixelIsAsDesigned) {
   ASSERT_EQ(bmp.bytes.size(), 54u + bmp.stride * kHeight);
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
-      EXPECT_EQ(bmp.at(x, y), black_in_design(x, y) ? kBlack : kWhite) << "x " << x << " y " << y;
+      EXPECT_EQ(bmp.at(x, y), brace_design::is_black(x, y) ? kBlack : kWhite)
+          << "x " << x << " y " << y;
     }
   }
 }

@@ -11,6 +11,7 @@
 
 #include "layout.h"
 #include "pixels.h"
+#include "tests/brace_design.h"
 #include "rig.h"
 
 namespace {
@@ -54,29 +55,8 @@ const Label& label(const char* name) {
 constexpr std::uint32_t kBlack = 0x000000;
 constexpr std::uint32_t kRed = 0xFF0000;
 constexpr POINT kBraceAt{152, 120};
-constexpr SIZE kBraceSize{25, 71};
+constexpr SIZE kBraceSize{brace_design::kWidth, brace_design::kHeight};
 constexpr RECT kImageBox{152, 120, 257, 225};
-
-// The brace bitmap's black strokes: rows first to last, columns first to last.
-struct Stroke {
-  int first_row, last_row, first_column, last_column;
-};
-constexpr Stroke kBrace[] = {
-    {5, 5, 4, 7},     {6, 6, 8, 9},     {7, 7, 10, 11},   {8, 8, 12, 12},   {9, 32, 13, 13},
-    {33, 33, 14, 14}, {34, 34, 15, 15}, {35, 35, 16, 19}, {36, 36, 19, 22}, {37, 37, 17, 18},
-    {38, 38, 15, 16}, {39, 40, 14, 14}, {41, 63, 13, 13}, {64, 64, 12, 12}, {65, 65, 11, 11},
-    {66, 66, 10, 10}, {67, 67, 8, 9},   {68, 68, 4, 7},
-};
-
-bool brace_is_black(int column, int row) {
-  for (const Stroke& s : kBrace) {
-    if (row >= s.first_row && row <= s.last_row && column >= s.first_column &&
-        column <= s.last_column) {
-      return true;
-    }
-  }
-  return false;
-}
 
 bool inside(const RECT& rect, int x, int y) {
   return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
@@ -200,7 +180,7 @@ TEST_F(Surface, BraceStrokesAloneArePaintedInThePictureBox) {
       const int column = x - kBraceAt.x;
       const int row = y - kBraceAt.y;
       const bool black =
-          column < kBraceSize.cx && row < kBraceSize.cy && brace_is_black(column, row);
+          column < kBraceSize.cx && row < kBraceSize.cy && brace_design::is_black(column, row);
       const std::uint32_t want = black ? kBlack : face_;
       if (client_.at(x, y) != want && ++wrong <= 10) {
         ADD_FAILURE() << "at " << x << "," << y << ": " << rig::describe(client_.at(x, y))
