@@ -64,7 +64,7 @@ inline constexpr std::array<LaunchAction, 8> kLaunchActions{{
 // The action of a control, or null for a control that has none.
 const LaunchAction* find_action(std::string_view control);
 
-// The action of a control; throws std::out_of_range for a control that has none.
+// The action of a control; throws app::Failure for a control that has none.
 const LaunchAction& action_of(std::string_view control);
 
 }  // namespace launch

@@ -1,9 +1,9 @@
 // The launch actions: table look-up and the steps' command lines, started without waiting.
 #include "launch/launcher.h"
 
-#include <stdexcept>
 #include <string>
 
+#include "app/failure.h"
 #include "launch/command_line.h"
 #include "launch/program_folder.h"
 
@@ -18,7 +18,7 @@ const LaunchAction* find_action(std::string_view control) {
 
 const LaunchAction& action_of(std::string_view control) {
   if (const LaunchAction* action = find_action(control)) return *action;
-  throw std::out_of_range("No launch action for " + std::string(control));
+  throw app::Failure("No launch action for " + std::string(control));
 }
 
 namespace {

@@ -1,7 +1,7 @@
 // Checks a .bmp file's headers and reads its pixels, without the window system.
 #include "ui/bitmap.h"
 
-#include <stdexcept>
+#include "app/failure.h"
 
 namespace ui {
 
@@ -29,7 +29,7 @@ std::uint32_t Bitmap::pixel(int x, int y) const {
 
 Bitmap read_bitmap(std::string_view bytes) {
   constexpr std::size_t kFileHeader = 14, kInfoHeader = 40;
-  const auto fail = [](const char* what) { throw std::runtime_error(what); };
+  const auto fail = [](const char* what) { throw app::Failure(what); };
   if (bytes.size() < kFileHeader + kInfoHeader || bytes.substr(0, 2) != "BM") {
     fail("not a Windows bitmap");
   }

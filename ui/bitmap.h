@@ -21,7 +21,7 @@ struct Bitmap {
   std::uint32_t transparent_colour() const { return pixel(0, height - 1); }
 };
 
-// Throws std::runtime_error naming what is wrong with a file that is not such a bitmap.
+// Throws app::Failure naming what is wrong with a file that is not such a bitmap.
 Bitmap read_bitmap(std::string_view bytes);
 
 }  // namespace ui

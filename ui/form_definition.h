@@ -3,11 +3,12 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "app/failure.h"
 
 namespace ui {
 
@@ -93,10 +94,10 @@ struct Form {
 };
 
 // A definition that cannot be used, with the line (from 1) that shows it.
-class FormError : public std::runtime_error {
+class FormError : public app::Failure {
  public:
   FormError(int line, const std::string& message)
-      : std::runtime_error("line " + std::to_string(line) + ": " + message),
+      : app::Failure("line " + std::to_string(line) + ": " + message),
         line_(line),
         message_(message) {}
   int line() const { return line_; }

@@ -2,7 +2,8 @@
 #include "ui/form_resource.h"
 
 #include <map>
-#include <stdexcept>
+
+#include "app/failure.h"
 
 namespace ui {
 
@@ -19,7 +20,7 @@ std::string pack_form(std::string_view text, const std::vector<Picture>& picture
 }
 
 Form load_form(std::string_view stored) {
-  const auto damaged = [] { throw std::runtime_error("The stored form is damaged"); };
+  const auto damaged = [] { throw app::Failure("The stored form is damaged"); };
   const std::size_t text_end = stored.find('\0');
   if (text_end == std::string_view::npos) damaged();
   Form form = parse_form(stored.substr(0, text_end));
@@ -42,7 +43,7 @@ Form load_form(std::string_view stored) {
     if (control.picture.empty()) continue;
     const auto found = pictures.find(control.picture);
     if (found == pictures.end()) {
-      throw std::runtime_error("The picture " + control.picture + " of " + control.name +
+      throw app::Failure("The picture " + control.picture + " of " + control.name +
                                " is missing");
     }
     control.picture_data = found->second;

@@ -3,10 +3,10 @@
 
 #include <ostream>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/failure.h"
 #include "launch/launcher.h"
 #include "recording_platform.h"
 
@@ -83,7 +83,7 @@ TEST(LaunchActions, StandInTheOrderOfTheWindowsColumns) {
 
 TEST(LaunchActions, UnknownControlIsAnError) {
   RecordingPlatform platform;
-  EXPECT_THROW(launch::click("Button3", platform), std::out_of_range);
+  EXPECT_THROW(launch::click("Button3", platform), app::Failure);
   EXPECT_TRUE(platform.launched.empty());
 }
 

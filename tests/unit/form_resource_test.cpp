@@ -23,12 +23,12 @@ TEST(FormResource, LoadsBackTheDefinitionWithItsPicture) {
 
 TEST(FormResource, RefusesAMissingPictureAndDamage) {
   const std::string text = form1_text();
-  EXPECT_THROW(ui::load_form(ui::pack_form(text, {})), std::runtime_error);
-  EXPECT_THROW(ui::load_form(text), std::runtime_error) << "no end of the text";
+  EXPECT_THROW(ui::load_form(ui::pack_form(text, {})), app::Failure);
+  EXPECT_THROW(ui::load_form(text), app::Failure) << "no end of the text";
   std::string packed = ui::pack_form(text, {{"brace.bmp", brace_bmp()}});
   packed.pop_back();
-  EXPECT_THROW(ui::load_form(packed), std::runtime_error) << "picture cut short";
-  EXPECT_THROW(ui::load_form(text + '\0' + "brace.bmp"), std::runtime_error) << "no length";
+  EXPECT_THROW(ui::load_form(packed), app::Failure) << "picture cut short";
+  EXPECT_THROW(ui::load_form(text + '\0' + "brace.bmp"), app::Failure) << "no length";
 }
 
 TEST(Bitmap, ReadsTheBraceAndItsTransparentColour) {
@@ -62,7 +62,7 @@ TEST_P(DamagedBitmap, IsRefused) {
   } else {
     bmp[d.offset] = d.byte;
   }
-  EXPECT_THROW(ui::read_bitmap(bmp), std::runtime_error);
+  EXPECT_THROW(ui::read_bitmap(bmp), app::Failure);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DamagedBitmap,
