@@ -13,7 +13,7 @@ namespace {
 // directory only. Windows 2000, XP and Vista without the 2011 update lack the call.
 void load_dlls_from_the_system_directory_only() {
   using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-  HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");  // the start-up code imports the A form
   const auto set_default_dll_directories = reinterpret_cast<SetDefaultDllDirectoriesFn>(
       reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
   if (set_default_dll_directories) {

@@ -44,9 +44,9 @@ target_link_options(setup PRIVATE -municode ${static_runtime} -s -Wl,--no-insert
 # whatever no one calls is dropped at the link.
 foreach(target core setup)
   set_target_properties(${target} PROPERTIES INTERPROCEDURAL_OPTIMIZATION ON)
-  target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
+  target_compile_options(${target} PRIVATE -Oz -ffunction-sections -fdata-sections)
 endforeach()
-target_link_options(setup PRIVATE -Wl,--gc-sections)
+target_link_options(setup PRIVATE -Oz -Wl,--gc-sections)
 project_warnings(setup)
 
 # Stand-in installers: one records how it was started (tests), one says what it stands for (demo).

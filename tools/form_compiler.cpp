@@ -50,11 +50,11 @@ int main(int argc, char** argv) {
   const fs::path definition = argv[1], pictures = argv[2], output = argv[3];
   try {
     const std::string text = read_file(definition);
-    std::vector<ui::Picture> stored;
+    ui::Form form;
     try {
-      const ui::Form form = ui::parse_form(text);
+      form = ui::parse_form(text);
       ui::check_form1(form);
-      for (const ui::Control& control : form.controls) {
+      for (ui::Control& control : form.controls) {
         if (control.picture.empty()) continue;
         const int line = control.line_of("Picture");
         if (!is_plain_file_name(control.picture)) {
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
         } catch (const std::exception& e) {
           throw ui::FormError(line, control.picture + ": " + e.what());
         }
-        stored.emplace_back(control.picture, std::move(bytes));
+        control.picture_data = std::move(bytes);
       }
     } catch (const ui::FormError& e) {
       std::cerr << definition.string() << ':' << e.line() << ": " << e.message() << '\n';
@@ -75,10 +75,10 @@ int main(int argc, char** argv) {
       fs::remove(output, ignored);
       return 1;
     }
-    const std::string packed = ui::pack_form(text, stored);
-    // The program must be able to read back exactly what it is given.
-    ui::load_form(packed);
-    write_file(output, packed);
+    const std::string stored = ui::store_form(form);
+    // The program must be able to read back what it is given.
+    ui::load_form(stored);
+    write_file(output, stored);
   } catch (const std::exception& e) {
     std::cerr << "form_compiler: " << e.what() << '\n';
     std::error_code ignored;

@@ -1,7 +1,6 @@
 // Form1: made from the TFORM1 definition, painted, scrolled, and the buttons' click handlers.
 #include "ui/Unit1.h"
 
-
 #include "app/application.h"
 #include "app/error_text.h"
 #include "app/failure.h"
@@ -136,9 +135,9 @@ void TForm1::PrepareControls() {
         Button button;
         button.control.Name = control.name;
         button.handler = handler_named(control.on_click);
-        button.tab_order = control.tab_order.value_or(0);
         button.bounds = control.bounds;
         buttons_.push_back(button);
+        tab_orders_.push_back(control.tab_order.value_or(0));
         break;
       }
       case ui::ControlKind::kLabel: {
@@ -203,17 +202,6 @@ int TForm1::ButtonIndex(HWND control) const {
   return -1;
 }
 
-namespace {
-
-template <class Button>
-std::vector<int> tab_orders_of(const std::vector<Button>& buttons) {
-  std::vector<int> orders;
-  for (const Button& button : buttons) orders.push_back(button.tab_order);
-  return orders;
-}
-
-}  // namespace
-
 // A button that gets the focus from the keyboard is scrolled into view.
 void TForm1::FocusButton(std::size_t index) {
   const Button& button = buttons_[index];
@@ -225,7 +213,7 @@ void TForm1::FocusButton(std::size_t index) {
   SetFocus(button.control.Handle);
 }
 
-void TForm1::FocusFirstControl() { FocusButton(ui::first_tab_stop(tab_orders_of(buttons_))); }
+void TForm1::FocusFirstControl() { FocusButton(ui::first_tab_stop(tab_orders_)); }
 
 void TForm1::RestoreFocus() {
   const int index = ButtonIndex(focused_control_);
@@ -251,8 +239,7 @@ bool TForm1::PreTranslateMessage(const MSG& message) {
         FocusFirstControl();
       } else {
         const bool forward = GetKeyState(VK_SHIFT) >= 0;
-        FocusButton(
-            ui::next_tab_stop(tab_orders_of(buttons_), static_cast<std::size_t>(index), forward));
+        FocusButton(ui::next_tab_stop(tab_orders_, static_cast<std::size_t>(index), forward));
       }
       return true;
     case VK_RETURN:

@@ -46,7 +46,6 @@ class TForm1 {
   struct Button {
     TObject control;
     Handler handler = nullptr;
-    int tab_order = 0;
     ui::Rect bounds;  // unscrolled client coordinates
   };
   // A label or picture, painted on the form in creation order.
@@ -84,6 +83,7 @@ class TForm1 {
   std::vector<HFONT> own_fonts_;
   std::vector<Painted> painted_;
   std::vector<Button> buttons_;
+  std::vector<int> tab_orders_;  // of buttons_, in the same order
   HWND focused_control_ = nullptr;
   ui::Size content_;
   POINT scroll_{0, 0};

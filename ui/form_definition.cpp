@@ -7,20 +7,6 @@
 
 namespace ui {
 
-const Control* Form::find(std::string_view control) const {
-  for (const Control& c : controls) {
-    if (c.name == control) return &c;
-  }
-  return nullptr;
-}
-
-int Control::line_of(std::string_view property) const {
-  for (const auto& [name, property_line] : property_lines) {
-    if (name == property) return property_line;
-  }
-  return line;
-}
-
 namespace {
 
 struct Value {

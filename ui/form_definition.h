@@ -69,6 +69,7 @@ struct Control {
 
   // The line that gives `property`, or the control's first line when none does.
   int line_of(std::string_view property) const;
+  friend bool operator==(const Control&, const Control&) = default;
 };
 
 enum class BorderStyle { kSizeable, kSingle };
@@ -91,6 +92,7 @@ struct Form {
   std::vector<Control> controls;  // in creation order
 
   const Control* find(std::string_view control) const;
+  friend bool operator==(const Form&, const Form&) = default;
 };
 
 // A definition that cannot be used, with the line (from 1) that shows it.

@@ -1,53 +1,171 @@
-// Packs a definition with its pictures into one block, and loads it back.
+// Writes a form into one block of bytes, and reads it back.
 #include "ui/form_resource.h"
 
-#include <map>
+#include <cstdint>
+#include <type_traits>
 
 #include "app/failure.h"
 
 namespace ui {
 
-std::string pack_form(std::string_view text, const std::vector<Picture>& pictures) {
-  std::string stored(text);
-  stored += '\0';
-  for (const auto& [name, bytes] : pictures) {
-    stored += name;
-    stored += '\0';
-    for (int shift = 0; shift < 32; shift += 8) stored += static_cast<char>(bytes.size() >> shift);
-    stored += bytes;
+namespace {
+
+// The first bytes of a stored form; a different layout gets a different mark.
+constexpr std::string_view kMark = "Form\x01";
+
+// Numbers are four bytes, least significant first; texts are a number (their length) and their
+// bytes; an optional value is a flag byte and the value.
+struct Writer {
+  std::string bytes;
+
+  void number(std::uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(value >> shift);
   }
-  return stored;
+  void field(const std::string& text) {
+    number(static_cast<std::uint32_t>(text.size()));
+    bytes += text;
+  }
+  void field(int value) { number(static_cast<std::uint32_t>(value)); }
+  void field(unsigned value) { number(value); }
+  void field(bool value) { bytes += static_cast<char>(value); }
+  template <class Enum>
+  requires std::is_enum_v<Enum>
+  void field(Enum value) { number(static_cast<std::uint32_t>(value)); }
+};
+
+struct Reader {
+  std::string_view rest;
+
+  [[noreturn]] static void damaged() { throw app::Failure("The stored form is damaged"); }
+
+  std::string_view take(std::size_t size) {
+    if (rest.size() < size) damaged();
+    const std::string_view taken = rest.substr(0, size);
+    rest.remove_prefix(size);
+    return taken;
+  }
+  std::uint32_t number() {
+    const std::string_view bytes = take(4);
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[i]);
+    return value;
+  }
+  void field(std::string& text) { text = take(number()); }
+  void field(int& value) { value = static_cast<int>(number()); }
+  void field(unsigned& value) { value = number(); }
+  void field(bool& value) {
+    const char flag = take(1)[0];
+    if (flag != 0 && flag != 1) damaged();
+    value = flag == 1;
+  }
+  template <class Enum>
+  requires std::is_enum_v<Enum>
+  void field(Enum& value) { value = static_cast<Enum>(number()); }
+};
+
+// One list of fields for both directions, so that writing and reading cannot drift apart.
+template <class Stream, class T>
+void fields(Stream& stream, T& rect) requires std::is_same_v<std::remove_const_t<T>, Rect> {
+  stream.field(rect.left);
+  stream.field(rect.top);
+  stream.field(rect.width);
+  stream.field(rect.height);
+}
+
+template <class Stream, class T>
+void fields(Stream& stream, T& colour) requires std::is_same_v<std::remove_const_t<T>, Colour> {
+  stream.field(colour.system);
+  stream.field(colour.value);
+}
+
+template <class Stream, class T>
+void fields(Stream& stream, T& font) requires std::is_same_v<std::remove_const_t<T>, Font> {
+  stream.field(font.name);
+  stream.field(font.charset);
+  stream.field(font.height);
+  fields(stream, font.colour);
+  stream.field(font.style);
+}
+
+void optional_field(Writer& writer, const std::optional<int>& value) {
+  writer.field(value.has_value());
+  if (value) writer.field(*value);
+}
+void optional_field(Reader& reader, std::optional<int>& value) {
+  bool present = false;
+  reader.field(present);
+  if (present) reader.field(value.emplace());
+}
+void optional_field(Writer& writer, const std::optional<Font>& font) {
+  writer.field(font.has_value());
+  if (font) fields(writer, *font);
+}
+void optional_field(Reader& reader, std::optional<Font>& font) {
+  bool present = false;
+  reader.field(present);
+  if (present) fields(reader, font.emplace());
+}
+
+template <class Stream, class T>
+void fields(Stream& stream, T& control) requires std::is_same_v<std::remove_const_t<T>, Control> {
+  stream.field(control.name);
+  stream.field(control.kind);
+  fields(stream, control.bounds);
+  optional_field(stream, control.tab_order);
+  stream.field(control.caption);
+  optional_field(stream, control.font);
+  stream.field(control.on_click);
+  stream.field(control.picture);
+  stream.field(control.picture_data);
+  stream.field(control.transparent);
+}
+
+template <class Stream, class T>
+void form_fields(Stream& stream, T& form) {
+  stream.field(form.name);
+  stream.field(form.class_name);
+  fields(stream, form.bounds);
+  stream.field(form.caption);
+  fields(stream, form.colour);
+  fields(stream, form.font);
+  stream.field(form.pixels_per_inch);
+  stream.field(form.text_height);
+  stream.field(form.auto_scroll);
+  stream.field(form.border_style);
+  stream.field(form.border_icons);
+}
+
+}  // namespace
+
+std::string store_form(const Form& form) {
+  Writer writer;
+  writer.bytes = kMark;
+  form_fields(writer, form);
+  writer.number(static_cast<std::uint32_t>(form.controls.size()));
+  for (const Control& control : form.controls) fields(writer, control);
+  return std::move(writer.bytes);
 }
 
 Form load_form(std::string_view stored) {
-  const auto damaged = [] { throw app::Failure("The stored form is damaged"); };
-  const std::size_t text_end = stored.find('\0');
-  if (text_end == std::string_view::npos) damaged();
-  Form form = parse_form(stored.substr(0, text_end));
-
-  std::map<std::string, std::string_view, std::less<>> pictures;
-  std::string_view rest = stored.substr(text_end + 1);
-  while (!rest.empty()) {
-    const std::size_t name_end = rest.find('\0');
-    if (name_end == std::string_view::npos || rest.size() < name_end + 5) damaged();
-    std::size_t size = 0;
-    for (int i = 3; i >= 0; --i) {
-      size =
-          size << 8 | static_cast<unsigned char>(rest[name_end + 1 + static_cast<std::size_t>(i)]);
-    }
-    if (rest.size() - name_end - 5 < size) damaged();
-    pictures.emplace(std::string(rest.substr(0, name_end)), rest.substr(name_end + 5, size));
-    rest.remove_prefix(name_end + 5 + size);
-  }
+  Reader reader{stored};
+  if (reader.take(kMark.size()) != kMark) Reader::damaged();
+  Form form;
+  form_fields(reader, form);
+  const std::uint32_t count = reader.number();
+  // Each control takes more than one byte, so a damaged count cannot ask for a huge vector.
+  if (count > reader.rest.size()) Reader::damaged();
+  form.controls.resize(count);
   for (Control& control : form.controls) {
-    if (control.picture.empty()) continue;
-    const auto found = pictures.find(control.picture);
-    if (found == pictures.end()) {
-      throw app::Failure("The picture " + control.picture + " of " + control.name +
-                               " is missing");
+    fields(reader, control);
+    if (control.kind != ControlKind::kButton && control.kind != ControlKind::kLabel &&
+        control.kind != ControlKind::kImage) {
+      Reader::damaged();
     }
-    control.picture_data = found->second;
   }
+  if (form.border_style != BorderStyle::kSizeable && form.border_style != BorderStyle::kSingle) {
+    Reader::damaged();
+  }
+  if (!reader.rest.empty()) Reader::damaged();
   return form;
 }
 

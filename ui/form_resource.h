@@ -1,23 +1,20 @@
-// The form as the program stores it: the definition's text with the pictures it names.
+// The form as the program stores it: the checked definition, field by field, with its pictures.
 #pragma once
 
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "ui/form_definition.h"
 
 namespace ui {
 
-using Picture = std::pair<std::string, std::string>;  // file name, bytes
+// The build checks the definition's text once; the program then reads these fields back
+// without a parser. Every picture control carries its bytes (Control::picture_data). Line
+// numbers are left out: they only serve the build's messages.
+std::string store_form(const Form& form);
 
-// The text, a NUL, then for each picture its name, a NUL, its length in four bytes (least
-// significant first) and its bytes.
-std::string pack_form(std::string_view text, const std::vector<Picture>& pictures);
-
-// Parses the stored definition and gives every picture control its bytes. Throws FormError for
-// a bad definition and std::runtime_error for a damaged store or a picture that is missing.
+// Reads what store_form wrote. Throws app::Failure for anything else, cut short or with bytes
+// left over.
 Form load_form(std::string_view stored);
 
 }  // namespace ui

@@ -13,23 +13,118 @@ namespace {
 
 std::string brace_bmp() { return read_source_file("resources/brace.bmp"); }
 
-TEST(FormResource, LoadsBackTheDefinitionWithItsPicture) {
-  const std::string bmp = brace_bmp();
-  const ui::Form form = ui::load_form(ui::pack_form(form1_text(), {{"brace.bmp", bmp}}));
-  EXPECT_EQ(form.controls.size(), form1().controls.size());
-  EXPECT_EQ(form.find("Image1")->picture_data, bmp);
-  EXPECT_TRUE(form.find("Button1")->picture_data.empty());
+// Form1 as the build stores it: the real definition with the brace attached.
+ui::Form form1_with_picture() {
+  ui::Form form = form1();
+  for (ui::Control& control : form.controls) {
+    if (!control.picture.empty()) control.picture_data = brace_bmp();
+  }
+  return form;
 }
 
-TEST(FormResource, RefusesAMissingPictureAndDamage) {
-  const std::string text = form1_text();
-  EXPECT_THROW(ui::load_form(ui::pack_form(text, {})), app::Failure);
-  EXPECT_THROW(ui::load_form(text), app::Failure) << "no end of the text";
-  std::string packed = ui::pack_form(text, {{"brace.bmp", brace_bmp()}});
-  packed.pop_back();
-  EXPECT_THROW(ui::load_form(packed), app::Failure) << "picture cut short";
-  EXPECT_THROW(ui::load_form(text + '\0' + "brace.bmp"), app::Failure) << "no length";
+// Line numbers are the build's business and are not stored.
+void expect_same_form(const ui::Form& loaded, const ui::Form& expected) {
+  ui::Form without_lines = expected;
+  without_lines.line = 0;
+  for (ui::Control& control : without_lines.controls) {
+    control.line = 0;
+    control.property_lines.clear();
+  }
+  EXPECT_EQ(loaded, without_lines);
 }
+
+TEST(FormResource, LoadsBackEveryFieldOfTheDefinitionAndThePicture) {
+  const ui::Form form = form1_with_picture();
+  const ui::Form loaded = ui::load_form(ui::store_form(form));
+  expect_same_form(loaded, form);
+  EXPECT_EQ(loaded.find("Image1")->picture_data, brace_bmp());
+  EXPECT_TRUE(loaded.find("Button1")->picture_data.empty());
+}
+
+TEST(FormResource, LoadsBackWhatTheDefinitionLeftOut) {
+  // Form1 sets every optional field; a form that sets none must come back as it was too.
+  ui::Form form;
+  form.name = "Form2";
+  form.class_name = "TForm2";
+  form.border_style = ui::BorderStyle::kSingle;
+  form.border_icons = ui::kSystemMenu;
+  ui::Control label;
+  label.name = "Label1";
+  label.caption = "a\nb";
+  ui::Control button;
+  button.name = "Button1";
+  button.kind = ui::ControlKind::kButton;
+  button.tab_order = 0;
+  button.font = ui::Font{"Arial", 0, -11, {false, 0x0000FF}, ui::kBold | ui::kItalic};
+  form.controls = {label, button};
+  expect_same_form(ui::load_form(ui::store_form(form)), form);
+}
+
+TEST(FormResource, RefusesEveryCutAndAnythingLeftOver) {
+  const std::string stored = ui::store_form(form1_with_picture());
+  for (std::size_t size = 0; size < stored.size(); ++size) {
+    EXPECT_THROW(ui::load_form(stored.substr(0, size)), app::Failure) << "cut to " << size;
+  }
+  EXPECT_THROW(ui::load_form(stored + '\0'), app::Failure) << "a byte left over";
+}
+
+ui::Form one_label_form() {
+  ui::Form form;
+  form.name = "Form1";
+  form.class_name = "TForm1";
+  ui::Control label;
+  label.name = "Label1";
+  form.controls = {label};
+  return form;
+}
+
+// Where a field of one_label_form() is stored: the first byte that a change of it alters.
+template <void (*change)(ui::Form&)>
+std::size_t byte_changed_by(const std::string& stored) {
+  ui::Form changed = one_label_form();
+  change(changed);
+  const std::string other = ui::store_form(changed);
+  std::size_t at = 0;
+  while (at < stored.size() && at < other.size() && stored[at] == other[at]) ++at;
+  return at;
+}
+
+void scroll(ui::Form& form) { form.auto_scroll = true; }
+void single_border(ui::Form& form) { form.border_style = ui::BorderStyle::kSingle; }
+void button(ui::Form& form) { form.controls[0].kind = ui::ControlKind::kButton; }
+
+struct StoredDamage {
+  const char* why;
+  std::size_t (*where)(const std::string& stored);
+  char byte;  // what the byte there is overwritten with
+  friend void PrintTo(const StoredDamage& d, std::ostream* os) { *os << d.why; }
+};
+
+class DamagedStoredForm : public testing::TestWithParam<StoredDamage> {};
+
+TEST_P(DamagedStoredForm, IsRefused) {
+  std::string stored = ui::store_form(one_label_form());
+  ASSERT_NO_THROW(ui::load_form(stored));
+  const std::size_t at = GetParam().where(stored);
+  ASSERT_LT(at, stored.size());
+  stored[at] = GetParam().byte;
+  EXPECT_THROW(ui::load_form(stored), app::Failure);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedStoredForm,
+    testing::Values(
+        StoredDamage{"not a stored form", [](const std::string&) -> std::size_t { return 0; }, 'X'},
+        StoredDamage{"another layout", [](const std::string&) -> std::size_t { return 4; }, 2},
+        // The form's name comes first: its length's top byte makes it run past the end.
+        StoredDamage{"text past the end", [](const std::string&) -> std::size_t { return 8; },
+                     0x7f},
+        // The count of controls stands before the first control's name and its length.
+        StoredDamage{"huge control count",
+                     [](const std::string& s) { return s.find("Label1") - 5; }, 0x7f},
+        StoredDamage{"flag neither 0 nor 1", byte_changed_by<scroll>, 2},
+        StoredDamage{"unknown border style", byte_changed_by<single_border>, 7},
+        StoredDamage{"unknown control kind", byte_changed_by<button>, 9}));
 
 TEST(Bitmap, ReadsTheBraceAndItsTransparentColour) {
   const std::string bmp = brace_bmp();
