@@ -36,6 +36,7 @@ const std::vector<std::wstring> kInstallerPaths = {
 
 std::wstring product_dir() { return from_unix(PRODUCT_DIR) + L"\\"; }
 std::wstring rig_dir() { return from_unix(RIG_DIR); }
+std::wstring planted_dll() { return from_unix(PLANTED_DLL); }
 std::wstring media_dir() { return rig_dir() + L"\\media\\"; }
 std::wstring system_dir() {
   wchar_t directory[MAX_PATH];

@@ -17,6 +17,8 @@ std::wstring product_dir();
 std::wstring media_dir();
 std::wstring system_dir();
 std::wstring rig_dir();
+// The planted DLL the build makes, to be laid beside a launcher that must never load it.
+std::wstring planted_dll();
 
 // The installers the buttons start, relative to the program folder, exactly as on the medium.
 extern const std::vector<std::wstring> kInstallerPaths;
