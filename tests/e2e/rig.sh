@@ -3,7 +3,7 @@
 set -euo pipefail
 
 # Bump when the prefix setup changes, so existing prefixes are remade.
-RIG_VERSION=2
+RIG_VERSION=3
 
 usage() {
     echo "usage: $0 RIG_DIR {start|run PROGRAM [ARGS...]|screenshot FILE.png|stop}" >&2
@@ -85,8 +85,13 @@ start_xvfb() {
 
 write_reg() {
     # regedit reads version 5 files as UTF-16LE; that keeps the Chinese face name intact.
+    # The rig is Windows 10: a 32-bit prefix would otherwise claim to be Windows 7. A run of the
+    # driver may give setup.exe an older one (RIG_WINDOWS).
     { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE <<EOF
 Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\\Software\\Wine]
+"Version"="win10"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
 "Desktop"="Default"
@@ -134,6 +139,8 @@ make_prefix() {
     cp /usr/share/wine/fonts/* "$PREFIX/drive_c/windows/Fonts/"
     # Registry changes reach disk only when the wineserver exits.
     wineserver -w
+    # Wine offers Windows 2000 only in a 32-bit prefix, and setup.exe is tested under it.
+    grep -qx '#arch=win32' "$PREFIX/system.reg" || die "wineboot made no 32-bit prefix"
     echo "$RIG_VERSION" >"$STAMP"
     say "prefix created"
 }

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/win32_text.h"
+#include "windows_version.h"
 
 namespace rig {
 
@@ -35,6 +36,7 @@ const std::vector<std::wstring> kInstallerPaths = {
 
 std::wstring product_dir() { return from_unix(PRODUCT_DIR) + L"\\"; }
 std::wstring rig_dir() { return from_unix(RIG_DIR); }
+std::wstring planted_dll() { return from_unix(PLANTED_DLL); }
 std::wstring media_dir() { return rig_dir() + L"\\media\\"; }
 std::wstring system_dir() {
   wchar_t directory[MAX_PATH];
@@ -214,6 +216,13 @@ void Launcher::wait_until_ready(bool form_shown) {
       },
       20s))
       << "the launcher's windows did not appear";
+  // A run meant for an older Windows that quietly got the rig's own would prove nothing.
+  const WindowsVersion wanted = launcher_windows();
+  const WindowsVersion running = running_windows(process_.hProcess);
+  EXPECT_TRUE(running.major == wanted.major && running.minor == wanted.minor)
+      << "the launcher runs as Windows " << running.major << "." << running.minor << " ("
+      << narrow(running.name) << "), not as " << narrow(wanted.name) << " (" << wanted.major << "."
+      << wanted.minor << ")";
   if (!form_shown) {
     WaitForInputIdle(process_.hProcess, 5000);
     return;
@@ -384,6 +393,36 @@ void set_density(DWORD dpi) {
 
 Density::Density(DWORD dpi) { set_density(dpi); }
 Density::~Density() { set_density(96); }
+
+namespace {
+
+const std::wstring kLauncherSettings = L"Software\\Wine\\AppDefaults\\setup.exe";
+
+std::wstring launcher_key(const std::wstring& key) {
+  return key.empty() ? kLauncherSettings : kLauncherSettings + L"\\" + key;
+}
+
+}  // namespace
+
+bool set_launcher_setting(const std::wstring& key, const std::wstring& name,
+                          const std::wstring& value) {
+  HKEY handle = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, launcher_key(key).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                      nullptr, &handle, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  const LSTATUS status =
+      RegSetValueExW(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(handle);
+  return status == ERROR_SUCCESS;
+}
+
+void remove_launcher_setting(const std::wstring& key, const std::wstring& name) {
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, launcher_key(key).c_str(), name.c_str());
+}
+
+void clear_launcher_settings() { RegDeleteTreeW(HKEY_CURRENT_USER, kLauncherSettings.c_str()); }
 
 void click(const Launcher& launcher, HWND target) {
   ASSERT_NE(target, nullptr);

@@ -17,6 +17,8 @@ std::wstring product_dir();
 std::wstring media_dir();
 std::wstring system_dir();
 std::wstring rig_dir();
+// The planted DLL the build makes, to be laid beside a launcher that must never load it.
+std::wstring planted_dll();
 
 // The installers the buttons start, relative to the program folder, exactly as on the medium.
 extern const std::vector<std::wstring> kInstallerPaths;
@@ -58,7 +60,7 @@ class Launcher {
   Launcher& operator=(const Launcher&) = delete;
 
   // Waits for the main form (and the application window) to exist; for a form that is to be
-  // shown, until it is visible and active.
+  // shown, until it is visible and active. Checks that it runs as the Windows the run is for.
   void wait_until_ready(bool form_shown = true);
 
   HWND form() const { return form_; }
@@ -104,6 +106,15 @@ class Density {
   Density& operator=(const Density&) = delete;
 };
 void set_density(DWORD dpi);
+
+// Wine's settings for the programs called setup.exe, read as such a program starts: its Windows
+// version, its DLL overrides. `key` is below HKCU\Software\Wine\AppDefaults\setup.exe ("" for
+// that key itself). The driver clears them all as it starts and ends, so that one that died
+// leaves none to the next run.
+bool set_launcher_setting(const std::wstring& key, const std::wstring& name,
+                          const std::wstring& value);
+void remove_launcher_setting(const std::wstring& key, const std::wstring& name);
+void clear_launcher_settings();
 
 // Clicks `button` and waits for `expected` more starts in the medium's log. A click that started
 // nothing within a few seconds is repeated once, and says so: Wine now and then drops one.
