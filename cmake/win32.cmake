@@ -40,6 +40,10 @@ target_include_directories(setup PRIVATE ${CMAKE_BINARY_DIR}/resources)
 target_link_libraries(setup PRIVATE core)
 # No time stamp in the PE header: two builds of one commit give the same bytes.
 target_link_options(setup PRIVATE -municode ${static_runtime} -s -Wl,--no-insert-timestamp)
+# Windows 2000 (5.0) is the oldest Windows it runs on; its loader refuses a newer subsystem.
+target_link_options(setup PRIVATE
+  -Wl,--major-os-version,5,--minor-os-version,0
+  -Wl,--major-subsystem-version,5,--minor-subsystem-version,0)
 # Small enough to start at once from a slow medium: optimised as one program for size, and
 # whatever no one calls is dropped at the link.
 foreach(target core setup)
@@ -63,6 +67,9 @@ set(RIG_SCRIPT ${CMAKE_SOURCE_DIR}/tests/e2e/rig.sh)
 
 add_test(NAME pe.setup_exe
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/check_pe.sh $<TARGET_FILE:setup>)
+add_test(NAME pe.imports
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/check_imports.sh $<TARGET_FILE:setup>
+          ${CMAKE_SOURCE_DIR}/tests/setup_imports.txt)
 add_test(NAME pe.reproducible
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/check_reproducible.sh ${CMAKE_SOURCE_DIR}
           $<TARGET_FILE:setup>)

@@ -227,9 +227,16 @@ void Launcher::wait_until_ready(bool form_shown) {
     WaitForInputIdle(process_.hProcess, 5000);
     return;
   }
-  ASSERT_TRUE(
-      wait_until([&] { return IsWindowVisible(form_) && GetForegroundWindow() == form_; }, 10s))
-      << "the form did not become visible and active";
+  // Wine makes the form the foreground window before the form has handled its activation,
+  // which is where it places the focus: ready is when a control of the form holds it.
+  ASSERT_TRUE(wait_until(
+      [&] {
+        const HWND focused = focus();
+        return IsWindowVisible(form_) && GetForegroundWindow() == form_ && focused &&
+               IsChild(form_, focused);
+      },
+      10s))
+      << "the form did not become visible and active with a control focused";
 }
 
 namespace {
