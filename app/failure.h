@@ -19,4 +19,7 @@ class Failure : public std::exception {
   std::string message_;
 };
 
+// Raises a Failure. One out-of-line place for every raise keeps each caller to a call.
+[[noreturn]] void fail(std::string message);
+
 }  // namespace app

@@ -20,12 +20,12 @@ namespace std {
 
 void __throw_bad_alloc() { throw std::bad_alloc(); }
 void __throw_bad_array_new_length() { throw std::bad_alloc(); }
-void __throw_length_error(const char* what) { throw app::Failure(what); }
-void __throw_logic_error(const char* what) { throw app::Failure(what); }
-void __throw_out_of_range(const char* what) { throw app::Failure(what); }
+void __throw_length_error(const char* what) { app::fail(what); }
+void __throw_logic_error(const char* what) { app::fail(what); }
+void __throw_out_of_range(const char* what) { app::fail(what); }
 // The message is a printf format; its arguments are dropped rather than formatted.
-void __throw_out_of_range_fmt(const char* format, ...) { throw app::Failure(format); }
-void __throw_invalid_argument(const char* what) { throw app::Failure(what); }
+void __throw_out_of_range_fmt(const char* format, ...) { app::fail(format); }
+void __throw_invalid_argument(const char* what) { app::fail(what); }
 
 }  // namespace std
 

@@ -18,7 +18,7 @@ const LaunchAction* find_action(std::string_view control) {
 
 const LaunchAction& action_of(std::string_view control) {
   if (const LaunchAction* action = find_action(control)) return *action;
-  throw app::Failure("No launch action for " + std::string(control));
+  app::fail("No launch action for " + std::string(control));
 }
 
 namespace {

@@ -44,7 +44,7 @@ auto handler_named(std::string_view name) {
   for (const HandlerEntry& entry : kHandlers) {
     if (entry.name == name) return entry.method;
   }
-  throw app::Failure("No handler " + std::string(name));
+  app::fail("No handler " + std::string(name));
 }
 
 // Control identifiers start at 1, in creation order.
@@ -54,7 +54,7 @@ std::string_view form_resource(HINSTANCE instance) {
   HRSRC found = FindResourceW(instance, L"TFORM1", MAKEINTRESOURCEW(10));  // RT_RCDATA
   HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
   const void* bytes = loaded ? LockResource(loaded) : nullptr;
-  if (!bytes) throw app::Failure("The form definition TFORM1 is missing");
+  if (!bytes) app::fail("The form definition TFORM1 is missing");
   return {static_cast<const char*>(bytes), SizeofResource(instance, found)};
 }
 
@@ -82,7 +82,7 @@ TForm1::TForm1(TApplication& application, launch::Platform& platform)
     : application_(application),
       platform_(platform),
       form_(ui::load_form(form_resource(application.Instance()))) {
-  if (form_.class_name != "TForm1") throw app::Failure("TFORM1 is not a TForm1");
+  if (form_.class_name != "TForm1") app::fail("TFORM1 is not a TForm1");
   PrepareControls();
 
   if (form_.colour.system) {
@@ -105,7 +105,7 @@ TForm1::TForm1(TApplication& application, launch::Platform& platform)
   CreateWindowExW(0, kFormClass, app::wide_text(form_.caption, CP_UTF8).c_str(),
                   window_style(form_), bounds.left, bounds.top, bounds.width, bounds.height,
                   application.Handle(), nullptr, application.Instance(), this);
-  if (!handle_) throw app::Failure("The main window could not be created");
+  if (!handle_) app::fail("The main window could not be created");
   CreateButtons();
   UpdateScrollBars();
 }

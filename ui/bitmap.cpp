@@ -29,11 +29,10 @@ std::uint32_t Bitmap::pixel(int x, int y) const {
 
 Bitmap read_bitmap(std::string_view bytes) {
   constexpr std::size_t kFileHeader = 14, kInfoHeader = 40;
-  const auto fail = [](const char* what) { throw app::Failure(what); };
   if (bytes.size() < kFileHeader + kInfoHeader || bytes.substr(0, 2) != "BM") {
-    fail("not a Windows bitmap");
+    app::fail("not a Windows bitmap");
   }
-  if (little_endian(bytes, 14, 4) < kInfoHeader) fail("unknown bitmap header");
+  if (little_endian(bytes, 14, 4) < kInfoHeader) app::fail("unknown bitmap header");
   Bitmap bitmap;
   bitmap.bytes = bytes;
   bitmap.info_offset = kFileHeader;
@@ -43,16 +42,16 @@ Bitmap read_bitmap(std::string_view bytes) {
   bitmap.bottom_up = height > 0;
   bitmap.height = height > 0 ? height : -height;
   if (little_endian(bytes, 26, 2) != 1 || little_endian(bytes, 28, 2) != 24) {
-    fail("the bitmap is not of 24 bits per pixel");
+    app::fail("the bitmap is not of 24 bits per pixel");
   }
-  if (little_endian(bytes, 30, 4) != 0) fail("the bitmap is compressed");
+  if (little_endian(bytes, 30, 4) != 0) app::fail("the bitmap is compressed");
   if (bitmap.width <= 0 || bitmap.height <= 0 || bitmap.width > 4096 || bitmap.height > 4096) {
-    fail("the bitmap's size is out of range");
+    app::fail("the bitmap's size is out of range");
   }
   if (bitmap.bits_offset < kFileHeader + kInfoHeader ||
       bitmap.bits_offset + row_size(bitmap.width) * static_cast<std::size_t>(bitmap.height) >
           bytes.size()) {
-    fail("the bitmap's pixels are cut short");
+    app::fail("the bitmap's pixels are cut short");
   }
   return bitmap;
 }

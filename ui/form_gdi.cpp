@@ -51,7 +51,7 @@ HFONT create_font(const Font& font) {
                              (font.style & kStrikeOut) != 0, static_cast<BYTE>(font.charset),
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              DEFAULT_PITCH, name.c_str());
-  if (!handle) throw app::Failure("The font " + font.name + " could not be made");
+  if (!handle) app::fail("The font " + font.name + " could not be made");
   return handle;
 }
 
@@ -120,7 +120,7 @@ TransparentPicture::TransparentPicture(const Bitmap& bitmap)
                           bitmap.bytes.data() + bitmap.bits_offset, info, DIB_RGB_COLORS);
   mask_ = CreateBitmap(width_, height_, 1, 1, nullptr);
   ReleaseDC(nullptr, screen);
-  if (!image_ || !mask_) throw app::Failure("A picture could not be made");
+  if (!image_ || !mask_) app::fail("A picture could not be made");
 
   const std::uint32_t t = bitmap.transparent_colour();
   const COLORREF transparent = RGB(t >> 16, (t >> 8) & 0xFF, t & 0xFF);

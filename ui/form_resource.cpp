@@ -36,7 +36,7 @@ struct Writer {
 struct Reader {
   std::string_view rest;
 
-  [[noreturn]] static void damaged() { throw app::Failure("The stored form is damaged"); }
+  [[noreturn]] static void damaged() { app::fail("The stored form is damaged"); }
 
   std::string_view take(std::size_t size) {
     if (rest.size() < size) damaged();
@@ -165,6 +165,8 @@ Form load_form(std::string_view stored) {
   if (form.border_style != BorderStyle::kSizeable && form.border_style != BorderStyle::kSingle) {
     Reader::damaged();
   }
+  // The density rule divides by both.
+  if (form.pixels_per_inch <= 0 || form.text_height <= 0) Reader::damaged();
   if (!reader.rest.empty()) Reader::damaged();
   return form;
 }

@@ -92,6 +92,8 @@ std::size_t byte_changed_by(const std::string& stored) {
 void scroll(ui::Form& form) { form.auto_scroll = true; }
 void single_border(ui::Form& form) { form.border_style = ui::BorderStyle::kSingle; }
 void button(ui::Form& form) { form.controls[0].kind = ui::ControlKind::kButton; }
+void other_text_height(ui::Form& form) { form.text_height = 16; }
+void other_density(ui::Form& form) { form.pixels_per_inch = 97; }
 
 struct StoredDamage {
   const char* why;
@@ -124,7 +126,9 @@ INSTANTIATE_TEST_SUITE_P(
                      [](const std::string& s) { return s.find("Label1") - 5; }, 0x7f},
         StoredDamage{"flag neither 0 nor 1", byte_changed_by<scroll>, 2},
         StoredDamage{"unknown border style", byte_changed_by<single_border>, 7},
-        StoredDamage{"unknown control kind", byte_changed_by<button>, 9}));
+        StoredDamage{"unknown control kind", byte_changed_by<button>, 9},
+        StoredDamage{"no text height", byte_changed_by<other_text_height>, 0},
+        StoredDamage{"no density", byte_changed_by<other_density>, 0}));
 
 TEST(Bitmap, ReadsTheBraceAndItsTransparentColour) {
   const std::string bmp = brace_bmp();
