@@ -155,19 +155,14 @@ Form load_form(std::string_view stored) {
   // Each control takes more than one byte, so a damaged count cannot ask for a huge vector.
   if (count > reader.rest.size()) Reader::damaged();
   form.controls.resize(count);
+  bool valid = static_cast<unsigned>(form.border_style) <= unsigned(BorderStyle::kSingle) &&
+               // The density rule divides by both.
+               form.pixels_per_inch > 0 && form.text_height > 0;
   for (Control& control : form.controls) {
     fields(reader, control);
-    if (control.kind != ControlKind::kButton && control.kind != ControlKind::kLabel &&
-        control.kind != ControlKind::kImage) {
-      Reader::damaged();
-    }
+    valid = valid && static_cast<unsigned>(control.kind) <= unsigned(ControlKind::kImage);
   }
-  if (form.border_style != BorderStyle::kSizeable && form.border_style != BorderStyle::kSingle) {
-    Reader::damaged();
-  }
-  // The density rule divides by both.
-  if (form.pixels_per_inch <= 0 || form.text_height <= 0) Reader::damaged();
-  if (!reader.rest.empty()) Reader::damaged();
+  if (!valid || !reader.rest.empty()) Reader::damaged();
   return form;
 }
 
