@@ -36,8 +36,9 @@ std::vector<std::wstring> modules_of(DWORD pid) {
 }
 
 bool holds(const std::vector<std::wstring>& paths, const std::wstring& path) {
-  return std::any_of(paths.begin(), paths.end(),
-                     [&](const std::wstring& p) { return lstrcmpiW(p.c_str(), path.c_str()) == 0; });
+  return std::any_of(paths.begin(), paths.end(), [&](const std::wstring& p) {
+    return lstrcmpiW(p.c_str(), path.c_str()) == 0;
+  });
 }
 
 bool exists(const std::wstring& path) {

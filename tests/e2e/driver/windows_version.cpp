@@ -65,8 +65,8 @@ bool give_launchers_their_windows() {
 
 WindowsVersion running_windows(HANDLE process) {
   PROCESS_BASIC_INFORMATION basic{};
-  if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic,
-                                nullptr) != 0) {
+  if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) !=
+      0) {
     return {};
   }
   // OSMajorVersion and OSMinorVersion, side by side in the PEB of a 32-bit process.
