@@ -8,16 +8,17 @@ scripts/ensure-deps.sh
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 --target setup demo_installer
 
+# The demo's installers are one stand-in under the six names; make-medium lays out the medium.
 demo=$PWD/build/demo
-medium=$demo/medium
-rm -rf "$medium"
-mkdir -p "$medium"
-cp build/win32/setup.exe "$medium/"
+installers=$demo/installers
+rm -rf "$installers"
 for installer in mysql/setup.exe mysqlemptydata/setup.exe mysqldata/setup.exe \
   myodbc/myodbc.exe soft/setup.exe mdac28/MDAC_TYP1.EXE; do
-  mkdir -p "$medium/$(dirname "$installer")"
-  cp build/win32/demo_installer.exe "$medium/$installer"
+  mkdir -p "$installers/$(dirname "$installer")"
+  cp build/win32/demo_installer.exe "$installers/$installer"
 done
+medium=$demo/medium
+tools/make-medium --force --setup build/win32/setup.exe "$installers" "$medium"
 echo "demo medium: $medium"
 
 # A Wine world of the demo's own: its net.exe is Wine's, not the tests' stand-in.

@@ -17,13 +17,14 @@ add_executable(unit_tests
   tests/unit/form_resource_test.cpp
   tests/unit/icon_test.cpp
   tests/unit/label_text_test.cpp
+  tests/unit/medium_test.cpp
   tests/unit/program_folder_test.cpp
   tests/unit/scrolling_test.cpp
   tests/unit/tab_order_test.cpp
   tests/unit/title_test.cpp)
 target_compile_options(unit_tests PRIVATE ${sanitizers})
 target_compile_definitions(unit_tests PRIVATE SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-target_link_libraries(unit_tests PRIVATE core GTest::gtest_main)
+target_link_libraries(unit_tests PRIVATE core medium GTest::gtest_main)
 project_warnings(unit_tests)
 
 include(GoogleTest)
@@ -32,3 +33,6 @@ gtest_discover_tests(unit_tests TEST_PREFIX "unit." NO_PRETTY_VALUES DISCOVERY_T
 add_test(NAME form.compiler_checks_definitions
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/check_form_compiler.sh $<TARGET_FILE:form_compiler>
           ${CMAKE_SOURCE_DIR})
+
+add_test(NAME medium.make_medium
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/check_make_medium.sh $<TARGET_FILE:make_medium>)

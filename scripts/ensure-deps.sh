@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32:i386 fonts-wine xvfb imagemagick
+  wine wine32:i386 fonts-wine xvfb imagemagick xorriso
   fonts-arphic-uming locales
 )
 locales=(en_US.UTF-8 zh_CN.UTF-8)
