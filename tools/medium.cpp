@@ -69,7 +69,8 @@ std::vector<Finding> check_installers(const fs::path& folder) {
       }
       exact = exact && match == part;
       at /= match;
-      spelled += (spelled.empty() ? "" : "/") + match;
+      if (!spelled.empty()) spelled += '/';
+      spelled += match;
     }
     if (present && !fs::is_regular_file(at)) {
       problem = Problem::kNotAFile;
@@ -116,9 +117,11 @@ std::vector<std::string> listed_files(std::string_view find_output) {
     std::string_view line = find_output.substr(start, end - start);
     start = end + 1;
     if (line.size() < 3 || line.front() != '\'' || line.back() != '\'' || line[1] != '/') continue;
-    std::string path(line.substr(1, line.size() - 2));
-    for (std::size_t at = 0; (at = path.find("'\\''", at)) != std::string::npos; ++at) {
-      path.replace(at, 4, "'");
+    const std::string_view quoted = line.substr(1, line.size() - 2);
+    std::string path;
+    for (std::size_t at = 0; at < quoted.size(); ++at) {
+      path += quoted[at];
+      if (quoted.substr(at, 4) == "'\\''") at += 3;
     }
     files.push_back(path);
   }
@@ -130,7 +133,9 @@ std::vector<std::string> files_below(const fs::path& folder) {
   std::vector<std::string> files;
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
     if (!entry.is_regular_file()) continue;
-    files.push_back("/" + fs::relative(entry.path(), folder).generic_string());
+    std::string file = "/";
+    file += fs::relative(entry.path(), folder).generic_string();
+    files.push_back(file);
   }
   std::sort(files.begin(), files.end());
   return files;
