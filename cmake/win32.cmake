@@ -4,17 +4,19 @@ enable_language(RC)
 # Only Windows system DLLs may be imported: the C++ and GCC runtimes are linked in.
 set(static_runtime -static -static-libgcc -static-libstdc++)
 
-# Form1's definition is checked and packed with its pictures by a tool built for this machine,
-# so that a broken layout stops the build instead of reaching a user.
+# Form1's definition is checked and stored with its pictures by a tool built for this machine,
+# so that a broken layout stops the build instead of reaching a user. The same build of the
+# host tools gives make-medium, which the end-to-end tests use to make a disc.
 include(ExternalProject)
 set(form_compiler ${CMAKE_BINARY_DIR}/host/form_compiler)
+set(make_medium ${CMAKE_BINARY_DIR}/host/make-medium)
 ExternalProject_Add(host_form_compiler
   SOURCE_DIR ${CMAKE_SOURCE_DIR}
   BINARY_DIR ${CMAKE_BINARY_DIR}/host
   CMAKE_GENERATOR ${CMAKE_GENERATOR}
   CMAKE_ARGS -DSETUP_HOST_TOOLS_ONLY=ON -DCMAKE_BUILD_TYPE=Release
   BUILD_ALWAYS ON
-  BUILD_BYPRODUCTS ${form_compiler}
+  BUILD_BYPRODUCTS ${form_compiler} ${make_medium}
   INSTALL_COMMAND "")
 set(form_resource ${CMAKE_BINARY_DIR}/resources/TFORM1.bin)
 add_custom_command(OUTPUT ${form_resource}
