@@ -1,9 +1,9 @@
 #!/bin/bash
-# Owns a private Wine world (prefix, Xvfb display, M: drive) in RIG_DIR and runs Windows programs in it.
+# Owns a private Wine world (prefix, Xvfb display, M: drive, R: disc drive) in RIG_DIR and runs Windows programs in it.
 set -euo pipefail
 
 # Bump when the prefix setup changes, so existing prefixes are remade.
-RIG_VERSION=3
+RIG_VERSION=4
 
 usage() {
     echo "usage: $0 RIG_DIR {start|run PROGRAM [ARGS...]|screenshot FILE.png|stop}" >&2
@@ -19,6 +19,9 @@ PREFIX=$RIG/prefix
 STAMP=$PREFIX/rig-version
 XVFB_PID=$RIG/xvfb.pid
 XVFB_DISPLAY=$RIG/xvfb.display
+# A folder stands in for the disc in its drive; e2e.disc.make fills it from an ISO image.
+DISC_DRIVE=r:
+DISC_DIR=$RIG/disc
 SYSTEM_LINK='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
 export WINEPREFIX=$PREFIX WINEARCH=win32
 
@@ -108,6 +111,9 @@ Windows Registry Editor Version 5.00
 [HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
 "ShowCrashDialog"=dword:00000000
 
+[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]
+"$DISC_DRIVE"="cdrom"
+
 EOF
     } >"$1"
 }
@@ -157,11 +163,13 @@ rig_start() {
     need_cmd iconv libc-bin
     need_locale en_US.UTF-8
     [ -e /usr/share/wine/fonts/marlett.ttf ] || die "Wine's own fonts are missing; install package fonts-wine"
-    mkdir -p "$RIG" "$RIG/drive_m"
+    mkdir -p "$RIG" "$RIG/drive_m" "$DISC_DIR"
     # Wine's setup needs a display, so the server comes first.
     start_xvfb
     make_prefix
     ln -sfn "$RIG/drive_m" "$PREFIX/dosdevices/m:"
+    # Wine's mount manager learns its drives, and their types, as the server starts.
+    ln -sfn "$DISC_DIR" "$PREFIX/dosdevices/$DISC_DRIVE"
     start_wineserver
     # Tests of other densities set it for the programs they start; one that died mid-way must
     # not leave the next run at its density.

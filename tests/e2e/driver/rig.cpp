@@ -38,6 +38,8 @@ std::wstring product_dir() { return from_unix(PRODUCT_DIR) + L"\\"; }
 std::wstring rig_dir() { return from_unix(RIG_DIR); }
 std::wstring planted_dll() { return from_unix(PLANTED_DLL); }
 std::wstring media_dir() { return rig_dir() + L"\\media\\"; }
+// The letter rig.sh makes a cdrom drive (DISC_DRIVE there).
+std::wstring disc_root() { return L"R:\\"; }
 std::wstring system_dir() {
   wchar_t directory[MAX_PATH];
   GetSystemDirectoryW(directory, MAX_PATH);

@@ -17,6 +17,8 @@ std::wstring product_dir();
 std::wstring media_dir();
 std::wstring system_dir();
 std::wstring rig_dir();
+// The root of the rig's cdrom drive, which holds the files of make-medium's disc image.
+std::wstring disc_root();
 // The planted DLL the build makes, to be laid beside a launcher that must never load it.
 std::wstring planted_dll();
 
