@@ -57,6 +57,7 @@ for i in "${!installers[@]}"; do
   check "without $path: nothing written" test ! -e "$work/missing-$i"
   run --allow-missing "$in" "$work/allowed-$i"
   check "without $path, allowed: exit 0" test $? -eq 0
+  check "without $path, allowed: the summary names it" grep -qF "missing: $path" "$work/out.log"
   mv "$work/aside" "$in/$path"
 done
 

@@ -228,9 +228,13 @@ int make_medium(const Options& o) {
     throw;
   }
   if (o.iso) write_image(o);
+  std::string missing_list;
+  for (const medium::Finding& finding : findings) {
+    if (!missing_list.empty()) missing_list += ", ";
+    missing_list += finding.installer.path;
+  }
   std::cout << "medium: " << files << " files, " << bytes
-            << " bytes; missing: " << (missing.empty() ? "none" : std::to_string(missing.size()))
-            << '\n';
+            << " bytes; missing: " << (missing_list.empty() ? "none" : missing_list) << '\n';
   return 0;
 }
 
