@@ -64,6 +64,17 @@ foreach(stub stub_installer demo_installer)
   project_warnings(${stub})
 endforeach()
 
+# The benchmark (bench/run, not among the tests): its floor, a bare window in C, and its driver.
+add_executable(bench_baseline WIN32 bench/baseline.c)
+set_target_properties(bench_baseline PROPERTIES OUTPUT_NAME baseline)
+target_link_options(bench_baseline PRIVATE -municode -s)
+add_executable(bench_driver bench/driver.cpp)
+target_link_libraries(bench_driver PRIVATE psapi)
+target_link_options(bench_driver PRIVATE -municode ${static_runtime} -s)
+foreach(target bench_baseline bench_driver)
+  project_warnings(${target})
+endforeach()
+
 set(RIG_DIR ${CMAKE_BINARY_DIR}/rig)
 set(RIG_SCRIPT ${CMAKE_SOURCE_DIR}/tests/e2e/rig.sh)
 

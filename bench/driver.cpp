@@ -1,0 +1,350 @@
+// Benchmark driver, run under the rig's Wine: setup.exe's start-up, click-to-launch and memory
+// against a bare window (baseline.exe) and a bare CreateProcess of the same stand-in installer.
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kWarmUps = 2;
+constexpr int kRuns = 20;
+constexpr DWORD kPatience = 10000;  // ms for a window to show or a stand-in to start
+
+double now_ms() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER count;
+  QueryPerformanceCounter(&count);
+  return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The clock the stand-in's record uses: its process creation time, in 100 ns units.
+unsigned long long now_filetime() {
+  FILETIME time;
+  GetSystemTimePreciseAsFileTime(&time);
+  return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+[[noreturn]] void fail(const std::string& why) {
+  std::fprintf(stderr, "bench: %s\n", why.c_str());
+  std::exit(1);
+}
+
+struct Search {
+  DWORD pid;
+  const wchar_t* window_class;
+  HWND found;
+};
+
+BOOL CALLBACK match_window(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<Search*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (owner == search->pid && IsWindowVisible(window) &&
+      lstrcmpW(name, search->window_class) == 0) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND visible_window(DWORD pid, const wchar_t* window_class) {
+  Search search{pid, window_class, nullptr};
+  EnumWindows(match_window, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+BOOL CALLBACK find_console(HWND window, LPARAM found) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (IsWindowVisible(window) && lstrcmpW(name, L"WineConsoleClass") == 0) {
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Wine shows a console window for each stand-in (a console program), sometimes only after the
+// stand-in has recorded its start: the next run waits until none has been seen for a while, so
+// that none covers a window being timed or the button being clicked.
+void wait_for_consoles_to_close() {
+  const double begin = now_ms();
+  double quiet_since = begin;
+  while (now_ms() - quiet_since < 300) {
+    bool found = false;
+    EnumWindows(find_console, reinterpret_cast<LPARAM>(&found));
+    if (found) quiet_since = now_ms();
+    if (now_ms() - begin > kPatience) fail("a stand-in's console stayed open");
+    Sleep(5);
+  }
+}
+
+// A client rectangle's pixels as they are on the screen.
+std::vector<COLORREF> screen_pixels(HWND window, RECT client) {
+  POINT origin{client.left, client.top};
+  ClientToScreen(window, &origin);
+  const int width = client.right - client.left, height = client.bottom - client.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  std::vector<COLORREF> pixels(static_cast<const DWORD*>(bits),
+                               static_cast<const DWORD*>(bits) + width * height);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;  // 0x00RRGGBB
+}
+
+struct Program {
+  const wchar_t* name;
+  std::wstring path;
+  const wchar_t* window_class;
+  // setup.exe paints its labels last, the red credentials last of all: painted means red there.
+  bool wait_for_red_label;
+};
+
+bool painted(const Program& program, HWND window) {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const DWORD face_rgb = GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
+  if (screen_pixels(window, RECT{4, 4, 5, 5})[0] != face_rgb) return false;
+  if (!program.wait_for_red_label) return true;
+  for (COLORREF pixel : screen_pixels(window, RECT{368, 420, 489, 450})) {
+    const int r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+    if (r > 160 && g < 110 && b < 110) return true;
+  }
+  return false;
+}
+
+struct Started {
+  PROCESS_INFORMATION process{};
+  HWND window = nullptr;
+  double startup_ms = 0;
+};
+
+PROCESS_INFORMATION create(const std::wstring& path, DWORD flags) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  std::wstring command_line = L"\"" + path + L"\"";
+  const std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                      folder.c_str(), &startup, &process)) {
+    fail("cannot start " + std::string(path.begin(), path.end()));
+  }
+  return process;
+}
+
+// From process creation to the window shown and its first paint complete.
+Started start(const Program& program) {
+  Started started;
+  const double begin = now_ms();
+  started.process = create(program.path, 0);
+  while (now_ms() - begin < kPatience) {
+    started.window = visible_window(started.process.dwProcessId, program.window_class);
+    if (started.window && painted(program, started.window)) {
+      started.startup_ms = now_ms() - begin;
+      return started;
+    }
+    Sleep(1);
+  }
+  fail("no painted window from a program");
+}
+
+double peak_working_set_kib(HANDLE process) {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  if (!GetProcessMemoryInfo(process, &counters, sizeof counters)) fail("no memory counters");
+  return static_cast<double>(counters.PeakWorkingSetSize) / 1024.0;
+}
+
+void close(Started& started) {
+  PostMessageW(started.window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(started.process.hProcess, 5000) != WAIT_OBJECT_0) {
+    TerminateProcess(started.process.hProcess, 1);
+    fail("a program did not close");
+  }
+  CloseHandle(started.process.hThread);
+  CloseHandle(started.process.hProcess);
+}
+
+// The stand-ins append "creation time<TAB>…" per start to the log; the newest line's time.
+struct Log {
+  std::wstring path;
+
+  std::size_t lines() const {
+    std::size_t count = 0;
+    for (char c : contents()) count += c == '\n';
+    return count;
+  }
+  unsigned long long last_creation() const {
+    const std::string text = contents();
+    const std::size_t end = text.find_last_of('\n');
+    const std::size_t start = text.find_last_of('\n', end - 1);
+    return std::stoull(text.substr(start == std::string::npos ? 0 : start + 1));
+  }
+  std::string contents() const {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string text(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+    CloseHandle(file);
+    text.resize(read);
+    return text;
+  }
+  bool wait_for(std::size_t count, DWORD patience) const {
+    const double begin = now_ms();
+    while (lines() < count) {
+      if (now_ms() - begin > patience) return false;
+      Sleep(1);
+    }
+    return true;
+  }
+};
+
+void click_at(POINT at) {
+  const double x = at.x * 65535.0 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  const double y = at.y * 65535.0 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  INPUT inputs[3] = {};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_MOUSE;
+    input.mi.dx = static_cast<LONG>(x + 0.5);
+    input.mi.dy = static_cast<LONG>(y + 0.5);
+  }
+  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+  SendInput(3, inputs, sizeof(INPUT));
+}
+
+// From the click on 安装数据库服务器 to the creation of the stand-in it starts.
+double click_to_launch_ms(const Started& setup, const Log& log) {
+  HWND button = FindWindowExW(setup.window, nullptr, L"Button", L"安装数据库服务器");
+  if (!button) fail("no database-server button");
+  RECT box;
+  GetWindowRect(button, &box);
+  const POINT centre{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+  const std::size_t before = log.lines();
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    SetCursorPos(centre.x, centre.y);
+    if (HWND under = WindowFromPoint(centre); under != button) {
+      wchar_t name[64] = L"";
+      GetClassNameW(under, name, 64);
+      fail("the button is not under the pointer but a " + std::string(name, name + lstrlenW(name)));
+    }
+    const unsigned long long clicked = now_filetime();
+    click_at(centre);
+    if (log.wait_for(before + 1, 3000)) {
+      return static_cast<double>(log.last_creation() - clicked) / 10000.0;
+    }
+    std::printf("bench: a click started nothing within 3 s; clicking once more\n");
+  }
+  fail("two clicks started nothing");
+}
+
+// From CreateProcess to the creation of the same stand-in, in a console of its own as
+// WinExec gives a console program started from a window program.
+double bare_launch_ms(const std::wstring& stub, const Log& log) {
+  const std::size_t before = log.lines();
+  const unsigned long long begin = now_filetime();
+  PROCESS_INFORMATION process = create(stub, CREATE_NEW_CONSOLE);
+  if (!log.wait_for(before + 1, kPatience)) fail("the bare launch recorded nothing");
+  WaitForSingleObject(process.hProcess, 5000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return static_cast<double>(log.last_creation() - begin) / 10000.0;
+}
+
+struct Series {
+  std::vector<double> values;
+  double median() const {
+    std::vector<double> v = values;
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+  }
+  double min() const { return *std::min_element(values.begin(), values.end()); }
+  double max() const { return *std::max_element(values.begin(), values.end()); }
+};
+
+void row(const char* what, const Series& s, const char* unit) {
+  std::printf("%-36s %10.2f %10.2f %10.2f  %s\n", what, s.median(), s.min(), s.max(), unit);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 5) fail("usage: bench_driver SETUP_EXE BASELINE_EXE STUB_EXE LOG");
+  const Program setup{L"setup.exe", argv[1], L"TForm1", true};
+  const Program baseline{L"baseline.exe", argv[2], L"BenchBaseline", false};
+  const std::wstring stub = argv[3];
+  const Log log{argv[4]};
+  DeleteFileW(log.path.c_str());
+  // Inherited by setup.exe and the stand-ins it starts.
+  SetEnvironmentVariableW(L"SETUP_RIG_LOG", log.path.c_str());
+
+  Series setup_startup, baseline_startup, click, bare, setup_memory, baseline_memory;
+  for (int run = -kWarmUps; run < kRuns; ++run) {
+    wait_for_consoles_to_close();
+    Started s = start(setup);
+    const double clicked = click_to_launch_ms(s, log);
+    WaitForInputIdle(s.process.hProcess, 5000);
+    const double s_memory = peak_working_set_kib(s.process.hProcess);
+    close(s);
+
+    wait_for_consoles_to_close();
+    Started b = start(baseline);
+    WaitForInputIdle(b.process.hProcess, 5000);
+    const double b_memory = peak_working_set_kib(b.process.hProcess);
+    close(b);
+
+    wait_for_consoles_to_close();
+    const double launched = bare_launch_ms(stub, log);
+    std::printf("run %d: start-up %.1f / %.1f ms, click %.1f ms, bare %.1f ms\n", run, s.startup_ms,
+                b.startup_ms, clicked, launched);
+    std::fflush(stdout);
+    if (run < 0) continue;
+    setup_startup.values.push_back(s.startup_ms);
+    baseline_startup.values.push_back(b.startup_ms);
+    click.values.push_back(clicked);
+    bare.values.push_back(launched);
+    setup_memory.values.push_back(s_memory);
+    baseline_memory.values.push_back(b_memory);
+  }
+
+  WIN32_FILE_ATTRIBUTE_DATA attributes{};
+  GetFileAttributesExW(setup.path.c_str(), GetFileExInfoStandard, &attributes);
+  std::printf("%d runs each, alternating, after %d warm-up runs\n\n", kRuns, kWarmUps);
+  std::printf("%-36s %10s %10s %10s\n", "", "median", "min", "max");
+  row("start-up, setup.exe", setup_startup, "ms");
+  row("start-up, baseline", baseline_startup, "ms");
+  row("click to stand-in created, setup.exe", click, "ms");
+  row("bare CreateProcess to created", bare, "ms");
+  row("peak working set, setup.exe", setup_memory, "KiB");
+  row("peak working set, baseline", baseline_memory, "KiB");
+  std::printf(
+      "\nstartup %.2f of baseline, click %.2f of bare launch, size %lu bytes, memory %.2f of "
+      "baseline\n",
+      setup_startup.median() / baseline_startup.median(), click.median() / bare.median(),
+      attributes.nFileSizeLow, setup_memory.median() / baseline_memory.median());
+  return 0;
+}
