@@ -21,6 +21,7 @@ for path in "${installers[@]}"; do
   echo "stand-in for $path" >"$in/$path"
 done
 echo "a file the installer needs" >"$in/soft/data.cab"
+: >"$in/soft/empty.dat"
 echo "not on any button" >"$in/readme.txt"
 echo "MZ stand-in" >"$work/setup.exe"
 run() { "$tool" --setup "$work/setup.exe" "$@" >"$work/out.log" 2>&1; }
@@ -31,7 +32,7 @@ check "complete medium exits 0" test $? -eq 0
 check "autorun.inf has CRLF line ends" cmp "$work/medium/autorun.inf" \
   <(printf '[autorun]\r\nopen=setup.exe\r\nicon=setup.exe,0\r\nlabel=ORVELLA_SETUP\r\n')
 check "medium holds setup.exe" cmp "$work/setup.exe" "$work/medium/setup.exe"
-for path in "${installers[@]}" soft/data.cab; do
+for path in "${installers[@]}" soft/data.cab soft/empty.dat; do
   check "medium holds $path" cmp "$in/$path" "$work/medium/$path"
 done
 check "files outside the installers' folders stay out" test ! -e "$work/medium/readme.txt"

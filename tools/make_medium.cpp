@@ -104,16 +104,14 @@ void check(const Options& o) {
   }
 }
 
-// Copies `from` to `to`, reading every file, so that an unreadable one stops the run.
+// Copies `from` to `to`; a file that cannot be read stops the run.
 std::uintmax_t copy_tree(const fs::path& from, const fs::path& to) {
   std::uintmax_t bytes = 0;
   if (fs::is_regular_file(from)) {
-    std::ifstream in(from, std::ios::binary);
-    if (!in) throw BadInput{"cannot read " + from.string()};
-    std::ofstream out(to, std::ios::binary | std::ios::trunc);
-    out << in.rdbuf();
-    if (!in.good() && !in.eof()) throw BadInput{"cannot read " + from.string()};
-    if (!out.flush()) throw BadInput{"cannot write " + to.string()};
+    std::error_code error;
+    if (!fs::copy_file(from, to, error)) {
+      throw BadInput{"cannot copy " + from.string() + ": " + error.message()};
+    }
     return fs::file_size(to);
   }
   fs::create_directories(to);
