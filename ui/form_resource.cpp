@@ -28,6 +28,11 @@ struct Writer {
   void field(int value) { number(static_cast<std::uint32_t>(value)); }
   void field(unsigned value) { number(value); }
   void field(bool value) { bytes += static_cast<char>(value); }
+  template <class T, class Each>
+  void optional(const std::optional<T>& value, Each each) {
+    field(value.has_value());
+    if (value) each(*value);
+  }
   template <class Enum>
   requires std::is_enum_v<Enum>
   void field(Enum value) { number(static_cast<std::uint32_t>(value)); }
@@ -61,6 +66,12 @@ struct Reader {
   template <class Enum>
   requires std::is_enum_v<Enum>
   void field(Enum& value) { value = static_cast<Enum>(number()); }
+  template <class T, class Each>
+  void optional(std::optional<T>& value, Each each) {
+    bool present = false;
+    field(present);
+    if (present) each(value.emplace());
+  }
 };
 
 // One list of fields for both directions, so that writing and reading cannot drift apart.
@@ -87,33 +98,14 @@ void fields(Stream& stream, T& font) requires std::is_same_v<std::remove_const_t
   stream.field(font.style);
 }
 
-void optional_field(Writer& writer, const std::optional<int>& value) {
-  writer.field(value.has_value());
-  if (value) writer.field(*value);
-}
-void optional_field(Reader& reader, std::optional<int>& value) {
-  bool present = false;
-  reader.field(present);
-  if (present) reader.field(value.emplace());
-}
-void optional_field(Writer& writer, const std::optional<Font>& font) {
-  writer.field(font.has_value());
-  if (font) fields(writer, *font);
-}
-void optional_field(Reader& reader, std::optional<Font>& font) {
-  bool present = false;
-  reader.field(present);
-  if (present) fields(reader, font.emplace());
-}
-
 template <class Stream, class T>
 void fields(Stream& stream, T& control) requires std::is_same_v<std::remove_const_t<T>, Control> {
   stream.field(control.name);
   stream.field(control.kind);
   fields(stream, control.bounds);
-  optional_field(stream, control.tab_order);
+  stream.optional(control.tab_order, [&](auto& order) { stream.field(order); });
   stream.field(control.caption);
-  optional_field(stream, control.font);
+  stream.optional(control.font, [&](auto& font) { fields(stream, font); });
   stream.field(control.on_click);
   stream.field(control.picture);
   stream.field(control.picture_data);
