@@ -10,9 +10,10 @@
 
 namespace {
 
-constexpr int kWarmUps = 2;
-constexpr int kRuns = 20;
+constexpr int kWarmUps = 3;
+constexpr int kRuns = 40;
 constexpr DWORD kPatience = 10000;  // ms for a window to show or a stand-in to start
+constexpr DWORD kSettle = 200;      // ms left to a drawn window before it is clicked
 
 double now_ms() {
   static LARGE_INTEGER frequency = [] {
@@ -63,53 +64,48 @@ HWND visible_window(DWORD pid, const wchar_t* window_class) {
   return search.found;
 }
 
-BOOL CALLBACK find_console(HWND window, LPARAM found) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  if (IsWindowVisible(window) && lstrcmpW(name, L"WineConsoleClass") == 0) {
-    *reinterpret_cast<bool*>(found) = true;
-    return FALSE;
+// Reads rectangles of the screen into one DIB made once, so that polling costs the program
+// being timed as little as it can.
+class ScreenReader {
+ public:
+  ScreenReader() : screen_(GetDC(nullptr)), memory_(CreateCompatibleDC(screen_)) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    bitmap_ = CreateDIBSection(screen_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+    old_ = SelectObject(memory_, bitmap_);
   }
-  return TRUE;
-}
-
-// Wine shows a console window for each stand-in (a console program), sometimes only after the
-// stand-in has recorded its start: the next run waits until none has been seen for a while, so
-// that none covers a window being timed or the button being clicked.
-void wait_for_consoles_to_close() {
-  const double begin = now_ms();
-  double quiet_since = begin;
-  while (now_ms() - quiet_since < 300) {
-    bool found = false;
-    EnumWindows(find_console, reinterpret_cast<LPARAM>(&found));
-    if (found) quiet_since = now_ms();
-    if (now_ms() - begin > kPatience) fail("a stand-in's console stayed open");
-    Sleep(5);
+  ~ScreenReader() {
+    SelectObject(memory_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(memory_);
+    ReleaseDC(nullptr, screen_);
   }
-}
+  ScreenReader(const ScreenReader&) = delete;
+  ScreenReader& operator=(const ScreenReader&) = delete;
 
-// A client rectangle's pixels as they are on the screen.
-std::vector<COLORREF> screen_pixels(HWND window, RECT client) {
-  POINT origin{client.left, client.top};
-  ClientToScreen(window, &origin);
-  const int width = client.right - client.left, height = client.bottom - client.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
-  GdiFlush();
-  std::vector<COLORREF> pixels(static_cast<const DWORD*>(bits),
-                               static_cast<const DWORD*>(bits) + width * height);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;  // 0x00RRGGBB
-}
+  // The pixels (0x00RRGGBB) of a rectangle of a window's client area, row by row.
+  std::vector<DWORD> client_pixels(HWND window, RECT client) {
+    POINT origin{client.left, client.top};
+    ClientToScreen(window, &origin);
+    const int width = std::min<int>(client.right - client.left, kWidth);
+    const int height = std::min<int>(client.bottom - client.top, kHeight);
+    BitBlt(memory_, 0, 0, width, height, screen_, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const auto* bits = static_cast<const DWORD*>(bits_);
+    std::vector<DWORD> pixels;
+    for (int y = 0; y < height; ++y)
+      pixels.insert(pixels.end(), bits + y * kWidth, bits + y * kWidth + width);
+    return pixels;
+  }
+
+ private:
+  static constexpr int kWidth = 256, kHeight = 64;
+  HDC screen_;
+  HDC memory_;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+  void* bits_ = nullptr;
+};
 
 struct Program {
   const wchar_t* name;
@@ -119,12 +115,12 @@ struct Program {
   bool wait_for_red_label;
 };
 
-bool painted(const Program& program, HWND window) {
+bool painted(const Program& program, HWND window, ScreenReader& screen) {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   const DWORD face_rgb = GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
-  if (screen_pixels(window, RECT{4, 4, 5, 5})[0] != face_rgb) return false;
+  if (screen.client_pixels(window, RECT{4, 4, 5, 5})[0] != face_rgb) return false;
   if (!program.wait_for_red_label) return true;
-  for (COLORREF pixel : screen_pixels(window, RECT{368, 420, 489, 450})) {
+  for (DWORD pixel : screen.client_pixels(window, RECT{368, 420, 489, 450})) {
     const int r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
     if (r > 160 && g < 110 && b < 110) return true;
   }
@@ -137,7 +133,7 @@ struct Started {
   double startup_ms = 0;
 };
 
-PROCESS_INFORMATION create(const std::wstring& path, DWORD flags) {
+PROCESS_INFORMATION create(const std::wstring& path) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -145,7 +141,7 @@ PROCESS_INFORMATION create(const std::wstring& path, DWORD flags) {
   std::wstring command_line = L"\"" + path + L"\"";
   const std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, flags, nullptr,
+  if (!CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.c_str(), &startup, &process)) {
     fail("cannot start " + std::string(path.begin(), path.end()));
   }
@@ -153,13 +149,15 @@ PROCESS_INFORMATION create(const std::wstring& path, DWORD flags) {
 }
 
 // From process creation to the window shown and its first paint complete.
-Started start(const Program& program) {
+Started start(const Program& program, ScreenReader& screen) {
   Started started;
   const double begin = now_ms();
-  started.process = create(program.path, 0);
+  started.process = create(program.path);
   while (now_ms() - begin < kPatience) {
-    started.window = visible_window(started.process.dwProcessId, program.window_class);
-    if (started.window && painted(program, started.window)) {
+    if (!started.window) {
+      started.window = visible_window(started.process.dwProcessId, program.window_class);
+    }
+    if (started.window && painted(program, started.window, screen)) {
       started.startup_ms = now_ms() - begin;
       return started;
     }
@@ -261,12 +259,11 @@ double click_to_launch_ms(const Started& setup, const Log& log) {
   fail("two clicks started nothing");
 }
 
-// From CreateProcess to the creation of the same stand-in, in a console of its own as
-// WinExec gives a console program started from a window program.
+// From CreateProcess to the creation of the same stand-in.
 double bare_launch_ms(const std::wstring& stub, const Log& log) {
   const std::size_t before = log.lines();
   const unsigned long long begin = now_filetime();
-  PROCESS_INFORMATION process = create(stub, CREATE_NEW_CONSOLE);
+  PROCESS_INFORMATION process = create(stub);
   if (!log.wait_for(before + 1, kPatience)) fail("the bare launch recorded nothing");
   WaitForSingleObject(process.hProcess, 5000);
   CloseHandle(process.hThread);
@@ -302,22 +299,23 @@ int wmain(int argc, wchar_t** argv) {
   // Inherited by setup.exe and the stand-ins it starts.
   SetEnvironmentVariableW(L"SETUP_RIG_LOG", log.path.c_str());
 
+  ScreenReader screen;
   Series setup_startup, baseline_startup, click, bare, setup_memory, baseline_memory;
   for (int run = -kWarmUps; run < kRuns; ++run) {
-    wait_for_consoles_to_close();
-    Started s = start(setup);
+    Started s = start(setup, screen);
+    // A person clicks a window that has finished drawing, not one still drawing its buttons.
+    WaitForInputIdle(s.process.hProcess, kPatience);
+    Sleep(kSettle);
     const double clicked = click_to_launch_ms(s, log);
     WaitForInputIdle(s.process.hProcess, 5000);
     const double s_memory = peak_working_set_kib(s.process.hProcess);
     close(s);
 
-    wait_for_consoles_to_close();
-    Started b = start(baseline);
+    Started b = start(baseline, screen);
     WaitForInputIdle(b.process.hProcess, 5000);
     const double b_memory = peak_working_set_kib(b.process.hProcess);
     close(b);
 
-    wait_for_consoles_to_close();
     const double launched = bare_launch_ms(stub, log);
     std::printf("run %d: start-up %.1f / %.1f ms, click %.1f ms, bare %.1f ms\n", run, s.startup_ms,
                 b.startup_ms, clicked, launched);
