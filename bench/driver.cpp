@@ -316,6 +316,8 @@ int wmain(int argc, wchar_t** argv) {
     const double b_memory = peak_working_set_kib(b.process.hProcess);
     close(b);
 
+    // The same quiet the click has: nothing of the closed program is still winding down.
+    Sleep(kSettle);
     const double launched = bare_launch_ms(stub, log);
     std::printf("run %d: start-up %.1f / %.1f ms, click %.1f ms, bare %.1f ms\n", run, s.startup_ms,
                 b.startup_ms, clicked, launched);
