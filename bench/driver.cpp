@@ -11,7 +11,7 @@
 namespace {
 
 constexpr int kWarmUps = 3;
-constexpr int kRuns = 40;
+constexpr int kRuns = 30;
 constexpr DWORD kPatience = 10000;  // ms for a window to show or a stand-in to start
 constexpr DWORD kSettle = 200;      // ms left to a drawn window before it is clicked
 
@@ -113,6 +113,7 @@ struct Program {
   const wchar_t* window_class;
   // setup.exe paints its labels last, the red credentials last of all: painted means red there.
   bool wait_for_red_label;
+  std::wstring arguments = {};
 };
 
 bool painted(const Program& program, HWND window, ScreenReader& screen) {
@@ -133,12 +134,13 @@ struct Started {
   double startup_ms = 0;
 };
 
-PROCESS_INFORMATION create(const std::wstring& path) {
+PROCESS_INFORMATION create(const std::wstring& path, const std::wstring& arguments = {}) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   std::wstring command_line = L"\"" + path + L"\"";
+  if (!arguments.empty()) command_line += L" " + arguments;
   const std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -152,7 +154,7 @@ PROCESS_INFORMATION create(const std::wstring& path) {
 Started start(const Program& program, ScreenReader& screen) {
   Started started;
   const double begin = now_ms();
-  started.process = create(program.path);
+  started.process = create(program.path, program.arguments);
   while (now_ms() - begin < kPatience) {
     if (!started.window) {
       started.window = visible_window(started.process.dwProcessId, program.window_class);
@@ -234,10 +236,10 @@ void click_at(POINT at) {
   SendInput(3, inputs, sizeof(INPUT));
 }
 
-// From the click on 安装数据库服务器 to the creation of the stand-in it starts.
-double click_to_launch_ms(const Started& setup, const Log& log) {
-  HWND button = FindWindowExW(setup.window, nullptr, L"Button", L"安装数据库服务器");
-  if (!button) fail("no database-server button");
+// From the click on a window's button to the creation of the stand-in it starts.
+double click_to_launch_ms(const Started& program, const wchar_t* caption, const Log& log) {
+  HWND button = FindWindowExW(program.window, nullptr, L"Button", caption);
+  if (!button) fail("no button " + std::string(caption, caption + lstrlenW(caption)));
   RECT box;
   GetWindowRect(button, &box);
   const POINT centre{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
@@ -290,23 +292,24 @@ void row(const char* what, const Series& s, const char* unit) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 5) fail("usage: bench_driver SETUP_EXE BASELINE_EXE STUB_EXE LOG");
+  if (argc != 6) fail("usage: bench_driver SETUP_EXE BASELINE_EXE BUTTON_FLOOR_EXE STUB_EXE LOG");
   const Program setup{L"setup.exe", argv[1], L"TForm1", true};
   const Program baseline{L"baseline.exe", argv[2], L"BenchBaseline", false};
-  const std::wstring stub = argv[3];
-  const Log log{argv[4]};
+  const std::wstring stub = argv[4];
+  const Program button_floor{L"button_floor.exe", argv[3], L"BenchButtonFloor", false, stub};
+  const Log log{argv[5]};
   DeleteFileW(log.path.c_str());
   // Inherited by setup.exe and the stand-ins it starts.
   SetEnvironmentVariableW(L"SETUP_RIG_LOG", log.path.c_str());
 
   ScreenReader screen;
-  Series setup_startup, baseline_startup, click, bare, setup_memory, baseline_memory;
+  Series setup_startup, baseline_startup, click, bare, button_click, setup_memory, baseline_memory;
   for (int run = -kWarmUps; run < kRuns; ++run) {
     Started s = start(setup, screen);
     // A person clicks a window that has finished drawing, not one still drawing its buttons.
     WaitForInputIdle(s.process.hProcess, kPatience);
     Sleep(kSettle);
-    const double clicked = click_to_launch_ms(s, log);
+    const double clicked = click_to_launch_ms(s, L"安装数据库服务器", log);
     WaitForInputIdle(s.process.hProcess, 5000);
     const double s_memory = peak_working_set_kib(s.process.hProcess);
     close(s);
@@ -319,14 +322,23 @@ int wmain(int argc, wchar_t** argv) {
     // The same quiet the click has: nothing of the closed program is still winding down.
     Sleep(kSettle);
     const double launched = bare_launch_ms(stub, log);
-    std::printf("run %d: start-up %.1f / %.1f ms, click %.1f ms, bare %.1f ms\n", run, s.startup_ms,
-                b.startup_ms, clicked, launched);
+
+    Started f = start(button_floor, screen);
+    WaitForInputIdle(f.process.hProcess, kPatience);
+    Sleep(kSettle);
+    const double floor_clicked = click_to_launch_ms(f, L"Start", log);
+    WaitForInputIdle(f.process.hProcess, 5000);
+    close(f);
+    std::printf(
+        "run %d: start-up %.1f / %.1f ms, click %.1f ms, bare %.1f ms, bare button %.1f ms\n", run,
+        s.startup_ms, b.startup_ms, clicked, launched, floor_clicked);
     std::fflush(stdout);
     if (run < 0) continue;
     setup_startup.values.push_back(s.startup_ms);
     baseline_startup.values.push_back(b.startup_ms);
     click.values.push_back(clicked);
     bare.values.push_back(launched);
+    button_click.values.push_back(floor_clicked);
     setup_memory.values.push_back(s_memory);
     baseline_memory.values.push_back(b_memory);
   }
@@ -339,10 +351,13 @@ int wmain(int argc, wchar_t** argv) {
   row("start-up, baseline", baseline_startup, "ms");
   row("click to stand-in created, setup.exe", click, "ms");
   row("bare CreateProcess to created", bare, "ms");
+  row("click to created, bare button window", button_click, "ms");
   row("peak working set, setup.exe", setup_memory, "KiB");
   row("peak working set, baseline", baseline_memory, "KiB");
+  std::printf("\nclick %.2f of a bare button window's click\n",
+              click.median() / button_click.median());
   std::printf(
-      "\nstartup %.2f of baseline, click %.2f of bare launch, size %lu bytes, memory %.2f of "
+      "startup %.2f of baseline, click %.2f of bare launch, size %lu bytes, memory %.2f of "
       "baseline\n",
       setup_startup.median() / baseline_startup.median(), click.median() / bare.median(),
       attributes.nFileSizeLow, setup_memory.median() / baseline_memory.median());
