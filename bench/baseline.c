@@ -1,8 +1,17 @@
 /* The floor for the benchmark: the least a Win32 program does to show a 541 x 528 window, in C
- * with no C++ runtime: register a class, create the window, run the message loop. */
+ * with no C++ runtime: register a class, create the window, run the message loop.
+ *
+ * Given a command line, it is also the floor for a click: the window then has one push button
+ * that starts that command line through WinExec, as setup.exe starts its installers. */
 #include <windows.h>
 
+static char command[1024];
+
 static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_COMMAND && HIWORD(wparam) == BN_CLICKED) {
+    WinExec(command, SW_SHOWNORMAL);
+    return 0;
+  }
   if (message == WM_DESTROY) {
     PostQuitMessage(0);
     return 0;
@@ -12,7 +21,6 @@ static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LP
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR command_line, int show) {
   (void)previous;
-  (void)command_line;
   WNDCLASSW window_class = {0};
   window_class.lpfnWndProc = window_proc;
   window_class.hInstance = instance;
@@ -22,6 +30,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR command_line, 
   RegisterClassW(&window_class);
   HWND window = CreateWindowExW(0, L"BenchBaseline", L"Baseline", WS_OVERLAPPEDWINDOW, 192, 107,
                                 541, 528, NULL, NULL, instance, NULL);
+  if (command_line[0] != L'\0') {
+    WideCharToMultiByte(CP_ACP, 0, command_line, -1, command, sizeof command, NULL, NULL);
+    CreateWindowExW(0, L"BUTTON", L"Start", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 40,
+                    56, 113, 65, window, NULL, instance, NULL);
+  }
   ShowWindow(window, show);
   UpdateWindow(window);
   MSG message;

@@ -64,20 +64,18 @@ foreach(stub stub_installer demo_installer)
   project_warnings(${stub})
 endforeach()
 
-# The benchmark (bench/run, not among the tests): its floor, a bare window in C, and its driver.
+# The benchmark (bench/run, not among the tests): its floor, a bare window in C, its stand-in
+# installer and its driver.
 add_executable(bench_baseline WIN32 bench/baseline.c)
 set_target_properties(bench_baseline PROPERTIES OUTPUT_NAME baseline)
 target_link_options(bench_baseline PRIVATE -municode -s)
-add_executable(bench_button_floor WIN32 bench/button_floor.c)
-set_target_properties(bench_button_floor PROPERTIES OUTPUT_NAME button_floor)
-target_link_options(bench_button_floor PRIVATE -s)
 add_executable(bench_stand_in WIN32 bench/stand_in.c)
 set_target_properties(bench_stand_in PROPERTIES OUTPUT_NAME stand_in)
 target_link_options(bench_stand_in PRIVATE -municode -s)
 add_executable(bench_driver bench/driver.cpp)
 target_link_libraries(bench_driver PRIVATE psapi)
 target_link_options(bench_driver PRIVATE -municode ${static_runtime} -s)
-foreach(target bench_baseline bench_button_floor bench_stand_in bench_driver)
+foreach(target bench_baseline bench_stand_in bench_driver)
   project_warnings(${target})
 endforeach()
 
