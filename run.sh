@@ -12,8 +12,8 @@ cmake --build --preset win32 --target setup demo_installer
 demo=$PWD/build/demo
 installers=$demo/installers
 rm -rf "$installers"
-for installer in mysql/setup.exe mysqlemptydata/setup.exe mysqldata/setup.exe \
-  myodbc/myodbc.exe soft/setup.exe mdac28/MDAC_TYP1.EXE; do
+paths=$(tools/make-medium --list-installers)
+for installer in $paths; do
   mkdir -p "$installers/$(dirname "$installer")"
   cp build/win32/demo_installer.exe "$installers/$installer"
 done

@@ -26,6 +26,12 @@ echo "not on any button" >"$in/readme.txt"
 echo "MZ stand-in" >"$work/setup.exe"
 run() { "$tool" --setup "$work/setup.exe" "$@" >"$work/out.log" 2>&1; }
 
+# The list scripts lay installers out by: exactly the six paths, in the buttons' order.
+check "--list-installers gives the six paths" \
+  test "$("$tool" --list-installers)" = "$(printf '%s\n' "${installers[@]}")"
+"$tool" --list-installers "$in" >/dev/null 2>&1
+check "--list-installers with a folder is refused" test $? -eq 2
+
 # A complete medium, with its image.
 run --iso "$work/disc.iso" "$in" "$work/medium"
 check "complete medium exits 0" test $? -eq 0

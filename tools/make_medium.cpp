@@ -34,11 +34,13 @@ struct Options {
   std::string label = "ORVELLA_SETUP";
   bool allow_missing = false;
   bool force = false;
+  bool list_installers = false;
 };
 
 constexpr const char* kUsage =
     "usage: make-medium [--setup FILE] [--iso FILE] [--label LABEL] [--allow-missing] [--force]\n"
-    "                   INSTALLERS OUTPUT\n";
+    "                   INSTALLERS OUTPUT\n"
+    "       make-medium --list-installers\n";
 
 Options parse(int argc, char** argv) {
   Options options;
@@ -59,11 +61,17 @@ Options parse(int argc, char** argv) {
       options.allow_missing = true;
     } else if (arg == "--force") {
       options.force = true;
+    } else if (arg == "--list-installers") {
+      options.list_installers = true;
     } else if (arg.starts_with("--")) {
       throw BadInput{"unknown option " + arg};
     } else {
       positional.push_back(arg);
     }
+  }
+  if (options.list_installers) {
+    if (argc != 2) throw BadInput{"--list-installers takes nothing else"};
+    return options;
   }
   if (positional.size() != 2) throw BadInput{"give the installers' folder and the output folder"};
   options.installers = positional[0];
@@ -240,7 +248,15 @@ int make_medium(const Options& o) {
 
 int main(int argc, char** argv) {
   try {
-    return make_medium(parse(argc, argv));
+    const Options options = parse(argc, argv);
+    if (options.list_installers) {
+      // For scripts that lay out installers: the paths the buttons start, one per line.
+      for (const medium::Installer& installer : medium::installers()) {
+        std::cout << installer.path << '\n';
+      }
+      return 0;
+    }
+    return make_medium(options);
   } catch (const BadInput& bad) {
     std::cerr << "make-medium: " << bad.message << '\n' << kUsage;
   } catch (const std::exception& error) {

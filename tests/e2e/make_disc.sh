@@ -30,8 +30,8 @@ remove() {
 
 remove "$WORK"
 mkdir -p "$WORK/installers"
-for installer in mysql/setup.exe mysqlemptydata/setup.exe mysqldata/setup.exe \
-    myodbc/myodbc.exe soft/setup.exe mdac28/MDAC_TYP1.EXE; do
+paths=$("$MAKE_MEDIUM" --list-installers) || die "make-medium cannot list the installers"
+for installer in $paths; do
     mkdir -p "$WORK/installers/$(dirname "$installer")"
     cp "$STUB" "$WORK/installers/$installer"
 done
